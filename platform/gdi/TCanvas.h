@@ -1,0 +1,162 @@
+#pragma once
+#include "Geometry.h"
+#include "Palette.h"
+#include "TColor.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TBitmap;
+
+enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+
+// The sixteen binary raster operations, in the platform's order (R2_BLACK = 1 .. R2_WHITE = 16
+// are pmBlack .. below, named as the windowing library names them).
+enum TPenMode {
+    pmBlack,
+    pmWhite,
+    pmNop,
+    pmNot,
+    pmCopy,
+    pmNotCopy,
+    pmMergePenNot,
+    pmMaskPenNot,
+    pmMergeNotPen,
+    pmMaskNotPen,
+    pmMerge,
+    pmNotMerge,
+    pmMask,
+    pmNotMask,
+    pmXor,
+    pmNotXor
+};
+
+enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+
+enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+using TFontStyles = unsigned;
+
+enum TFillStyle { fsSurface, fsBorder };
+
+struct TPen {
+    TColor Color = clBlack;
+    int Width = 1;
+    TPenStyle Style = psSolid;
+    TPenMode Mode = pmCopy;
+};
+
+struct TBrush {
+    TColor Color = clWhite;
+    TBrushStyle Style = bsSolid;
+    // A pattern tiled from the bitmap origin; not owned. When set it wins over Style.
+    const TBitmap* Bitmap = nullptr;
+};
+
+struct TFont {
+    std::string Name = "MS Sans Serif";
+    int Size = 8;    // points; Height = -Size * 96 / 72
+    int Height = -11; // pixels; negative means character height, as the platform has it
+    TColor Color = clWindowText;
+    TFontStyles Style = 0;
+    int Escapement = 0; // tenths of a degree, counter-clockwise
+    void SetSize(int pt);
+    void SetHeight(int px);
+};
+
+// ROP3 codes used by block copies.
+constexpr std::uint32_t SRCCOPY = 0x00CC0020;
+constexpr std::uint32_t SRCPAINT = 0x00EE0086;
+constexpr std::uint32_t SRCAND = 0x008800C6;
+constexpr std::uint32_t SRCINVERT = 0x00660046;
+constexpr std::uint32_t SRCERASE = 0x00440328;
+constexpr std::uint32_t NOTSRCCOPY = 0x00330008;
+constexpr std::uint32_t NOTSRCERASE = 0x001100A6;
+constexpr std::uint32_t MERGECOPY = 0x00C000CA;
+constexpr std::uint32_t MERGEPAINT = 0x00BB0226;
+constexpr std::uint32_t PATCOPY = 0x00F00021;
+constexpr std::uint32_t PATPAINT = 0x00FB0A09;
+constexpr std::uint32_t PATINVERT = 0x005A0049;
+constexpr std::uint32_t DSTINVERT = 0x00550009;
+constexpr std::uint32_t BLACKNESS = 0x00000042;
+constexpr std::uint32_t WHITENESS = 0x00FF0062;
+using TCopyMode = std::uint32_t;
+
+// Stretch modes of stretched copies.
+constexpr int BLACKONWHITE = 1; // AND the dropped pixels
+constexpr int WHITEONBLACK = 2; // OR the dropped pixels
+constexpr int COLORONCOLOR = 3; // drop rows and columns
+constexpr int HALFTONE = 4;     // average
+constexpr int STRETCH_ANDSCANS = BLACKONWHITE;
+constexpr int STRETCH_ORSCANS = WHITEONBLACK;
+constexpr int STRETCH_DELETESCANS = COLORONCOLOR;
+constexpr int STRETCH_HALFTONE = HALFTONE;
+
+// Drawing on a bitmap, as a device context does: right and bottom edges of figures are
+// excluded, reversed corners are normalised, everything is clipped to the bitmap, and every
+// operation reports the rectangle it touched to the bitmap (TBitmap::Changed).
+class TCanvas {
+public:
+    explicit TCanvas(TBitmap* target);
+    TBitmap* Target() const { return target_; }
+
+    TPen Pen;
+    TBrush Brush;
+    TFont Font;
+    TCopyMode CopyMode = SRCCOPY;
+    int StretchMode = BLACKONWHITE;
+    HPALETTE SelectedPalette;
+
+    TPoint PenPos() const { return pos_; }
+    void SetPenPos(TPoint p) { pos_ = p; }
+    TRect ClipRect() const;
+
+    void MoveTo(int x, int y);
+    void LineTo(int x, int y); // end point excluded; the pen position moves there
+    void Polyline(const std::vector<TPoint>& pts);
+    void Polygon(const std::vector<TPoint>& pts); // alternate fill, then the outline
+    void Rectangle(int x1, int y1, int x2, int y2);
+    void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
+    void FillRect(const TRect& r); // with the brush, no outline
+    void FrameRect(const TRect& r); // one-pixel frame in the brush colour
+    void RoundRect(int x1, int y1, int x2, int y2, int cornerW, int cornerH);
+    void Ellipse(int x1, int y1, int x2, int y2);
+    void Ellipse(const TRect& r) { Ellipse(r.Left, r.Top, r.Right, r.Bottom); }
+    // The ellipse's arc from the radial through (x3,y3) counter-clockwise to the one through (x4,y4).
+    void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    void Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    void Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    // 4-connected, iterative. fsSurface fills the area of exactly `color`; fsBorder fills up to
+    // the border `color`. Fills with the brush (colour, hatch or pattern).
+    void FloodFill(int x, int y, TColor color, TFillStyle style);
+
+    // Outside the bitmap a read gives 0xFFFFFFFF and a write is dropped.
+    TColor Pixels(int x, int y) const;
+    void SetPixels(int x, int y, TColor c);
+
+    void TextOut(int x, int y, const std::string& text); // UTF-8; brush behind unless bsClear
+    void TextRect(const TRect& r, int x, int y, const std::string& text);
+    int TextWidth(const std::string& text) const;
+    int TextHeight(const std::string& text) const;
+
+    // Block copies with CopyMode, from another canvas (its bitmap).
+    void CopyRect(const TRect& dest, const TCanvas& src, const TRect& srcRect);
+    void Draw(int x, int y, const TBitmap& bmp);
+    // Draws bmp with every pixel of the key colour left out.
+    void DrawTransparent(int x, int y, const TBitmap& bmp, TColor key);
+    void StretchDraw(const TRect& dest, const TBitmap& bmp);
+
+private:
+    TBitmap* target_;
+    TPoint pos_;
+};
+
+// Block copy with a ROP3 code. Source rectangles partly outside their bitmap read nothing there
+// (the destination keeps its pixels); destinations are clipped. Returns false for an unknown
+// code or a null source where the code needs one.
+bool BitBlt(TCanvas& dst, int x, int y, int w, int h, const TCanvas* src, int sx, int sy, std::uint32_t rop);
+// Stretched copy with the destination canvas's StretchMode. A negative width or height mirrors.
+bool StretchBlt(TCanvas& dst, int x, int y, int w, int h, const TCanvas& src, int sx, int sy, int sw, int sh,
+                std::uint32_t rop);
+int SetStretchBltMode(TCanvas& canvas, int mode); // returns the previous mode
+int GetStretchBltMode(const TCanvas& canvas);
