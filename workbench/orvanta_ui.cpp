@@ -1,0 +1,1 @@
+// Anchor of the orvanta_ui library.

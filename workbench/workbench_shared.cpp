@@ -1,0 +1,1 @@
+// Anchor of the workbench_shared library.
