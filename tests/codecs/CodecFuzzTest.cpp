@@ -3,6 +3,7 @@
 // cases in the hostile tables of the normal tests.
 #include "BmpCodec.h"
 #include "CodecFixtures.h"
+#include "JpegImage.h"
 
 #include <gtest/gtest.h>
 
@@ -64,6 +65,48 @@ TEST(BmpFuzz, DamagedFilesReadOrAreRefused) {
             Mutate(f, rnd);
         try {
             TBitmap b = ReadBmp(f);
+            ASSERT_TRUE(PictureSizeAllowed(b.Width(), b.Height())) << "iteration " << i;
+        } catch (const EInvalidGraphic&) {
+            ++refused;
+        } catch (const std::exception& e) {
+            FAIL() << "iteration " << i << ": " << e.what();
+        }
+    }
+    EXPECT_GT(refused, 0);
+    EXPECT_LT(refused, iterations);
+}
+
+std::vector<std::vector<std::uint8_t>> jpegSeeds() {
+    std::vector<std::vector<std::uint8_t>> seeds;
+    for (bool progressive : {false, true}) {
+        TJPEGImage j;
+        j.Assign(TestPicture(40, 24));
+        j.SetProgressiveEncoding(progressive);
+        j.SetCompressionQuality(progressive ? 60 : 90);
+        seeds.push_back(j.Data());
+    }
+    return seeds;
+}
+
+TEST(JpegFuzz, DamagedFilesDecodeOrAreRefused) {
+    const auto seeds = jpegSeeds();
+    SeededRandom rnd(77);
+    const int iterations = FuzzIterations(300);
+    int refused = 0;
+    for (int i = 0; i < iterations; ++i) {
+        std::vector<std::uint8_t> f = seeds[rnd.below(seeds.size())];
+        for (std::size_t m = 1 + rnd.below(3); m > 0; --m)
+            Mutate(f, rnd);
+        TJPEGImage j;
+        j.SetScale(TJPEGScale(rnd.below(4)));
+        j.SetPixelFormat(rnd.below(2) ? jf8Bit : jf24Bit);
+        j.SetGrayscale(rnd.below(4) == 0);
+        j.SetPerformance(rnd.below(2) ? jpBestSpeed : jpBestQuality);
+        j.SetProgressiveDisplay(rnd.below(2));
+        try {
+            j.LoadFromStream(f);
+            const TBitmap& b = j.Bitmap();
+            ASSERT_EQ(b.Width(), j.Width()) << "iteration " << i;
             ASSERT_TRUE(PictureSizeAllowed(b.Width(), b.Height())) << "iteration " << i;
         } catch (const EInvalidGraphic&) {
             ++refused;
