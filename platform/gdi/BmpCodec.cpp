@@ -62,9 +62,13 @@ struct Layout {
     std::size_t pixelOffset = 0;
 };
 
-Layout parse(std::span<const std::uint8_t> f) {
-    const std::size_t size = f.size();
-    const std::uint8_t* d = f.data();
+// The headers, masks and colour table all lie in the first kHeadBytes of a file (14 + at most
+// 1024 + 16 + 1024 bytes); `head` holds at least that much of it, or the whole file when shorter.
+constexpr std::size_t kHeadBytes = 4096;
+
+Layout parse(std::span<const std::uint8_t> head, std::size_t size) {
+    const std::uint8_t* d = head.data();
+    if (head.size() < std::min(size, kHeadBytes)) fail("file shorter than its headers");
     if (size < 14 + 12) fail("file shorter than its headers");
     if (d[0] != 'B' || d[1] != 'M') fail("no BM signature");
     const std::uint32_t offBits = u32(d + 10);
@@ -253,8 +257,14 @@ void convertRow(const Layout& L, const std::uint8_t* s, std::uint8_t* out, const
     }
 }
 
-void decodeRows(const Layout& L, const std::uint8_t* pixels, TBitmap& out) {
-    const std::size_t stride = std::size_t((L.width * L.bpp + 31) / 32 * 4);
+std::size_t strideOf(const Layout& L) {
+    return std::size_t((L.width * L.bpp + 31) / 32 * 4);
+}
+
+// Rows in file order, a batch at a time: fetch(first, count) gives the bytes of that many
+// stored rows (the last without its padding, perhaps).
+template <class Fetch> void decodeRows(const Layout& L, TBitmap& out, Fetch&& fetch) {
+    const std::size_t stride = strideOf(L);
     std::unique_ptr<std::uint32_t[]> lut16;
     if (L.bpp == 16) {
         lut16.reset(new std::uint32_t[65536]);
@@ -262,8 +272,16 @@ void decodeRows(const Layout& L, const std::uint8_t* pixels, TBitmap& out) {
             lut16[v] = 0xFF000000u | (widen(v, L.red) << 16) | (widen(v, L.green) << 8) | widen(v, L.blue);
     }
     const int h = int(L.height);
-    for (int r = 0; r < h; ++r)
-        convertRow(L, pixels + stride * std::size_t(r), out.ScanLine(L.topDown ? r : h - 1 - r), lut16.get());
+    const int batch = int(std::max<std::size_t>(1, (std::size_t(1) << 20) / stride));
+    for (int r0 = 0; r0 < h; r0 += batch) {
+        const int n = std::min(batch, h - r0);
+        const std::uint8_t* src = fetch(r0, n);
+        for (int k = 0; k < n; ++k) {
+            const int r = r0 + k;
+            convertRow(L, src + stride * std::size_t(k), out.ScanLine(L.topDown ? r : h - 1 - r),
+                       lut16.get());
+        }
+    }
 }
 
 // RLE8 and RLE4: runs and literal groups, with end-of-line, end-of-bitmap and delta escapes.
@@ -428,14 +446,26 @@ bool PictureSizeAllowed(long long width, long long height) {
            width * height <= kMaxPicturePixels;
 }
 
-TBitmap ReadBmp(std::span<const std::uint8_t> file) {
-    const Layout L = parse(file);
+TBitmap emptyBitmapFor(const Layout& L) {
     TBitmap out(int(L.width), int(L.height), formatOf(L.bpp));
     if (L.bpp <= 8) out.SetPalette(CreatePalette(L.colours));
-    if (L.compression == BI_RLE8 || L.compression == BI_RLE4)
+    return out;
+}
+
+bool isRle(const Layout& L) {
+    return L.compression == BI_RLE8 || L.compression == BI_RLE4;
+}
+
+TBitmap ReadBmp(std::span<const std::uint8_t> file) {
+    const Layout L = parse(file.first(std::min(file.size(), kHeadBytes)), file.size());
+    TBitmap out = emptyBitmapFor(L);
+    if (isRle(L)) {
         decodeRle(L, file.subspan(L.pixelOffset), out);
-    else
-        decodeRows(L, file.data() + L.pixelOffset, out);
+    } else {
+        const std::uint8_t* pixels = file.data() + L.pixelOffset;
+        const std::size_t stride = strideOf(L);
+        decodeRows(L, out, [&](int first, int) { return pixels + stride * std::size_t(first); });
+    }
     return out;
 }
 
@@ -465,9 +495,48 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& fileName) {
     return bytes;
 }
 
+// Uncompressed files stream from the disk in batches of rows straight into the bitmap, so a
+// large page never needs a second buffer the size of the file.
 TBitmap ReadBmpFile(const std::string& fileName) {
-    std::vector<std::uint8_t> bytes = ReadWholeFile(fileName);
-    return ReadBmp(std::span<const std::uint8_t>(bytes));
+    FilePtr f(std::fopen(fileName.c_str(), "rb"));
+    if (!f) throw EStreamError(openError(fileName));
+    long fileSize = -1;
+    if (std::fseek(f.get(), 0, SEEK_END) == 0) fileSize = std::ftell(f.get());
+    if (fileSize < 0 || std::fseek(f.get(), 0, SEEK_SET) != 0) {
+        f.reset();
+        std::vector<std::uint8_t> bytes = ReadWholeFile(fileName); // not seekable: a pipe
+        return ReadBmp(std::span<const std::uint8_t>(bytes));
+    }
+    const std::size_t size = std::size_t(fileSize);
+    auto readError = [&] { return EStreamError("Stream read error: \"" + fileName + "\""); };
+    std::vector<std::uint8_t> head(std::min(size, kHeadBytes));
+    if (std::fread(head.data(), 1, head.size(), f.get()) != head.size()) {
+        if (std::ferror(f.get())) throw readError();
+        fail("file shorter than its headers"); // shrank meanwhile
+    }
+    const Layout L = parse(head, size);
+    TBitmap out = emptyBitmapFor(L);
+    if (std::fseek(f.get(), long(L.pixelOffset), SEEK_SET) != 0) throw readError();
+    if (isRle(L)) {
+        std::vector<std::uint8_t> data(size - L.pixelOffset);
+        data.resize(std::fread(data.data(), 1, data.size(), f.get()));
+        if (std::ferror(f.get())) throw readError();
+        decodeRle(L, data, out);
+        return out;
+    }
+    const std::size_t stride = strideOf(L);
+    const std::size_t lastRow = (std::size_t(L.width) * std::size_t(L.bpp) + 7) / 8;
+    std::vector<std::uint8_t> buffer;
+    decodeRows(L, out, [&](int first, int count) {
+        const std::size_t want = stride * std::size_t(count);
+        if (buffer.size() < want) buffer.resize(want);
+        const std::size_t got = std::fread(buffer.data(), 1, want, f.get());
+        if (std::ferror(f.get())) throw readError();
+        if (got < want - (first + count == int(L.height) ? stride - lastRow : 0))
+            fail("truncated pixel data"); // shrank meanwhile
+        return static_cast<const std::uint8_t*>(buffer.data());
+    });
+    return out;
 }
 
 void LoadBmpFromFile(TBitmap& bmp, const std::string& fileName) {

@@ -169,16 +169,35 @@ std::vector<DecodeCase> decodeCases() {
     return t;
 }
 
+void writeFile(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+    std::FILE* f = std::fopen(name.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+}
+
+// Memory buffers and files take different paths (files stream their rows from the disk).
+enum class Source { memory, file };
+
 TEST(BmpRead, DecodesEveryLayoutToItsFormatAndPixels) {
-    for (const DecodeCase& c : decodeCases()) {
-        SCOPED_TRACE(c.name);
-        TBitmap b = ReadBmp(MakeBmp(c.spec));
-        EXPECT_EQ(b.PixelFormat(), c.format);
-        if (b.IsIndexed()) {
-            const size_t n = c.format == pf1bit ? 2 : c.format == pf4bit ? 16 : 256;
-            EXPECT_EQ(b.Palette()->entries.size(), n);
+    TestFolder dir;
+    for (Source source : {Source::memory, Source::file}) {
+        for (const DecodeCase& c : decodeCases()) {
+            SCOPED_TRACE(testing::Message() << c.name << (source == Source::file ? " (file)" : ""));
+            TBitmap b;
+            if (source == Source::memory) {
+                b = ReadBmp(MakeBmp(c.spec));
+            } else {
+                writeFile(dir.file("case.bmp"), MakeBmp(c.spec));
+                b = ReadBmpFile(dir.file("case.bmp"));
+            }
+            EXPECT_EQ(b.PixelFormat(), c.format);
+            if (b.IsIndexed()) {
+                const size_t n = c.format == pf1bit ? 2 : c.format == pf4bit ? 16 : 256;
+                EXPECT_EQ(b.Palette()->entries.size(), n);
+            }
+            expectPixels(b, c.pixels);
         }
-        expectPixels(b, c.pixels);
     }
 }
 
@@ -288,26 +307,33 @@ std::vector<HostileCase> hostileCases() {
 }
 
 TEST(BmpRead, RefusesHostileFilesAndKeepsTheCallersBitmap) {
-    for (const HostileCase& c : hostileCases()) {
-        SCOPED_TRACE(c.name);
-        TBitmap keep(3, 2, pf8bit);
-        keep.SetPixel(1, 1, clRed);
-        const TBitmap before(keep);
-        try {
-            LoadBmpFromStream(keep, c.file);
-            ADD_FAILURE() << "accepted";
-        } catch (const EInvalidGraphic& e) {
-            EXPECT_STREQ(e.what(), "Bitmap image is not valid");
-            EXPECT_NE(e.Reason().find(c.reason), std::string::npos) << e.Reason();
+    TestFolder dir;
+    for (Source source : {Source::memory, Source::file})
+        for (const HostileCase& c : hostileCases()) {
+            SCOPED_TRACE(testing::Message() << c.name << (source == Source::file ? " (file)" : ""));
+            TBitmap keep(3, 2, pf8bit);
+            keep.SetPixel(1, 1, clRed);
+            const TBitmap before(keep);
+            try {
+                if (source == Source::memory) {
+                    LoadBmpFromStream(keep, c.file);
+                } else {
+                    writeFile(dir.file("hostile.bmp"), c.file);
+                    LoadBmpFromFile(keep, dir.file("hostile.bmp"));
+                }
+                ADD_FAILURE() << "accepted";
+            } catch (const EInvalidGraphic& e) {
+                EXPECT_STREQ(e.what(), "Bitmap image is not valid");
+                EXPECT_NE(e.Reason().find(c.reason), std::string::npos) << e.Reason();
+            }
+            EXPECT_EQ(keep.Width(), 3);
+            EXPECT_EQ(keep.Height(), 2);
+            EXPECT_EQ(keep.PixelFormat(), pf8bit);
+            EXPECT_EQ(keep.Palette()->entries, before.Palette()->entries);
+            for (int y = 0; y < 2; ++y)
+                for (int x = 0; x < 3; ++x)
+                    EXPECT_EQ(keep.GetPixel(x, y), before.GetPixel(x, y));
         }
-        EXPECT_EQ(keep.Width(), 3);
-        EXPECT_EQ(keep.Height(), 2);
-        EXPECT_EQ(keep.PixelFormat(), pf8bit);
-        EXPECT_EQ(keep.Palette()->entries, before.Palette()->entries);
-        for (int y = 0; y < 2; ++y)
-            for (int x = 0; x < 3; ++x)
-                EXPECT_EQ(keep.GetPixel(x, y), before.GetPixel(x, y));
-    }
 }
 
 // A bitmap of the format with every pixel set from a pattern that uses the format's range.
