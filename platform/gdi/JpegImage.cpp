@@ -461,8 +461,11 @@ void TJPEGImage::SaveToFile(const std::string& fileName) {
 }
 
 void TJPEGImage::Assign(const TBitmap& source) {
-    TBitmap copy(source);
-    bitmap_ = std::move(copy);
+    Assign(TBitmap(source));
+}
+
+void TJPEGImage::Assign(TBitmap&& source) {
+    bitmap_ = std::move(source);
     haveBitmap_ = !bitmap_.Empty();
     bitmapIsSource_ = true;
     data_.reset();

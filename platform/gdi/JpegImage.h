@@ -65,8 +65,10 @@ public:
     void SaveToStream(std::ostream& out);
     void SaveToStream(std::vector<std::uint8_t>& out); // replaces out with the JPEG bytes
 
-    // A picture to compress; the data held before is dropped.
+    // A picture to compress; the data held before is dropped. The second form takes the pixels
+    // over instead of copying them (a large page need not be held twice).
     void Assign(const TBitmap& source);
+    void Assign(TBitmap&& source);
     // Compresses the bitmap (decoding the data first when only data is held) with the current
     // quality and progressive setting.
     void Compress();
