@@ -128,6 +128,17 @@ std::vector<DecodeCase> decodeCases() {
                  {.headerSize = 64, .width = 2, .height = 1, .pixels = PadRows({bgr({B, A})})},
                  pf24bit,
                  {{B, A}}});
+    t.push_back({"last row without its padding",
+                 {.width = 1,
+                  .height = 2,
+                  .pixels =
+                      [] {
+                          auto p = PadRows({bgr({A}), bgr({B})});
+                          p.pop_back();
+                          return p;
+                      }()},
+                 pf24bit,
+                 {{B}, {A}}});
     t.push_back({"pixel offset left at zero",
                  {.width = 2, .height = 1, .pixels = PadRows({bgr({B, A})}), .offBits = 0},
                  pf24bit,
