@@ -96,7 +96,12 @@ private:
     int stride_ = 0;
     TPixelFormat format_ = pf24bit;
     HPALETTE palette_;
-    std::unique_ptr<std::uint8_t[]> data_;
+    struct PixelMemoryDeleter {
+        void operator()(std::uint8_t* p) const;
+    };
+    using PixelMemory = std::unique_ptr<std::uint8_t[], PixelMemoryDeleter>;
+    static PixelMemory allocatePixels(size_t bytes);
+    PixelMemory data_;
     std::unique_ptr<TCanvas> canvas_;
 };
 
