@@ -1,0 +1,5 @@
+#include "capdlg.h"
+
+Tcapformdlg* capformdlg = nullptr;
+
+Tcapformdlg::Tcapformdlg(TComponent* AOwner) : TComponent(AOwner) {}

@@ -1,0 +1,5 @@
+#include "dirpathdlg.h"
+
+Tfolderdlg1* folderdlg1 = nullptr;
+
+Tfolderdlg1::Tfolderdlg1(TComponent* AOwner) : TComponent(AOwner) {}

@@ -1,0 +1,5 @@
+#include "help1.h"
+
+THelpfrm* Helpfrm = nullptr;
+
+THelpfrm::THelpfrm(TComponent* AOwner) : TComponent(AOwner) {}

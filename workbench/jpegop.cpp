@@ -1,0 +1,5 @@
+#include "jpegop.h"
+
+Tjpop1* jpop1 = nullptr;
+
+Tjpop1::Tjpop1(TComponent* AOwner) : TComponent(AOwner) {}

@@ -1,0 +1,5 @@
+#include "newsizefrm1.h"
+
+Tnewsizefrm* newsizefrm = nullptr;
+
+Tnewsizefrm::Tnewsizefrm(TComponent* AOwner) : TComponent(AOwner) {}

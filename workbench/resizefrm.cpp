@@ -1,0 +1,5 @@
+#include "resizefrm.h"
+
+TResizeForm* ResizeForm = nullptr;
+
+TResizeForm::TResizeForm(TComponent* AOwner) : TComponent(AOwner) {}

@@ -1,0 +1,9 @@
+#pragma once
+#include "Controls.h"
+
+class TResizeForm : public TComponent {
+public:
+    explicit TResizeForm(TComponent* AOwner = nullptr);
+};
+
+extern TResizeForm* ResizeForm;
