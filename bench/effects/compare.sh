@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Our page turn and palette mapping beside ImageMagick's nearest-neighbour rotate and remap, on
+# the same pictures, file to file. Usage: bench/effects/compare.sh <build-dir>
+set -euo pipefail
+build=${1:-build-bench}
+bench="$build/bench/effects_bench"
+[ -x "$bench" ] || { echo "compare.sh: $bench not built (configure with -DORVANTA_BENCH=ON)"; exit 1; }
+# The distribution's own binary when there is one: a wrapper earlier on PATH would add its start-up.
+im=convert
+[ -x /usr/bin/convert ] && im=/usr/bin/convert
+command -v "$im" >/dev/null || { echo "compare.sh: ImageMagick's convert missing (make bench installs it)"; exit 1; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+"$bench" --write-pictures="$work"
+
+runs=3
+# Median wall time of a command over $runs runs, in milliseconds.
+median_ms() {
+    local s e all=()
+    for _ in $(seq "$runs"); do
+        s=$(date +%s%N)
+        "$@"
+        e=$(date +%s%N)
+        all+=($(((e - s) / 1000)))
+    done
+    printf '%s\n' "${all[@]}" | sort -n | awk '{v[NR] = $1} END {printf "%.1f", v[int((NR + 1) / 2)] / 1000}'
+}
+
+rot=$(median_ms "$im" "$work/page.bmp" -interpolate nearest-neighbor -distort SRT 15 "$work/im-rotated.bmp")
+remap=$(median_ms "$im" "$work/clip.bmp" +dither -remap "$work/pal.bmp" "$work/im-remapped.bmp")
+
+ours=$("$bench" --pictures="$work" --benchmark_filter='RotateFile|RemapFile|RotatePicture|MapToPalette' \
+    --benchmark_repetitions="$runs" --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null)
+pick() { echo "$ours" | awk -F, -v n="\"$1_median\"" '$1 == n {printf "%.1f", $3}'; }
+
+printf '%-44s %9s %12s %7s   %s\n' case "ours ms" "convert ms" ratio target
+row() {
+    local a
+    a=$(pick "$2")
+    printf '%-44s %9s %12s %7s   %s\n' "$1" "$a" "$3" "$(awk -v a="$a" -v t="$3" 'BEGIN {printf "%.3f", a / t}')" "< 1"
+}
+row "turn 4000x4000 by 15, file to file" BM_RotateFile/real_time "$rot"
+row "map 2000x2000 8-bit onto a palette, files" BM_RemapFile/real_time "$remap"
+echo "in memory: turn $(pick BM_RotatePicture/4000) ms, map $(pick BM_MapToPalette/2000) ms"
