@@ -1,0 +1,210 @@
+#include "WaveOut.h"
+
+#include "UIThread.h"
+
+#include <algorithm>
+#include <cstring>
+
+TWaveOut::TWaveOut(const WAVEFORMATEX& format, TWaveDone done) : format_(format), done_(std::move(done)) {}
+
+TWaveOut::~TWaveOut() { CloseNow(); }
+
+void TWaveOut::CloseNow() {
+    std::unique_lock lock(m_);
+    if (closed_)
+        return;
+    closed_ = true;
+    lock.unlock();
+    Shutdown();
+    lock.lock();
+    while (!queue_.empty()) {
+        finish(queue_.front());
+        queue_.pop_front();
+    }
+}
+
+void TWaveOut::finish(WAVEHDR* hdr) {
+    hdr->dwFlags = (hdr->dwFlags & ~WHDR_INQUEUE) | WHDR_DONE;
+    if (done_)
+        PostToUIThread([done = done_, hdr] { done(hdr); });
+}
+
+MMRESULT TWaveOut::PrepareHeader(WAVEHDR* hdr) {
+    if (!hdr || (!hdr->lpData && hdr->dwBufferLength))
+        return MMSYSERR_INVALPARAM;
+    std::lock_guard lock(m_);
+    if (closed_)
+        return MMSYSERR_INVALHANDLE;
+    hdr->dwFlags |= WHDR_PREPARED;
+    Note("prepare", hdr);
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT TWaveOut::UnprepareHeader(WAVEHDR* hdr) {
+    if (!hdr)
+        return MMSYSERR_INVALPARAM;
+    std::lock_guard lock(m_);
+    if (hdr->dwFlags & WHDR_INQUEUE)
+        return WAVERR_STILLPLAYING;
+    hdr->dwFlags &= ~WHDR_PREPARED;
+    Note("unprepare", hdr);
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT TWaveOut::Write(WAVEHDR* hdr) {
+    if (!hdr)
+        return MMSYSERR_INVALPARAM;
+    {
+        std::lock_guard lock(m_);
+        if (closed_)
+            return MMSYSERR_INVALHANDLE;
+        if (!(hdr->dwFlags & WHDR_PREPARED))
+            return WAVERR_UNPREPARED;
+        if (hdr->dwFlags & WHDR_INQUEUE)
+            return MMSYSERR_INVALPARAM;
+        hdr->dwFlags = (hdr->dwFlags & ~WHDR_DONE) | WHDR_INQUEUE;
+        queue_.push_back(hdr);
+        Note("write", hdr);
+    }
+    Changed();
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT TWaveOut::Pause() {
+    {
+        std::lock_guard lock(m_);
+        if (closed_)
+            return MMSYSERR_INVALHANDLE;
+        paused_ = true;
+        Note("pause", nullptr);
+    }
+    Changed();
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT TWaveOut::Restart() {
+    {
+        std::lock_guard lock(m_);
+        if (closed_)
+            return MMSYSERR_INVALHANDLE;
+        paused_ = false;
+        Note("restart", nullptr);
+    }
+    Changed();
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT TWaveOut::Reset() {
+    {
+        std::lock_guard lock(m_);
+        if (closed_)
+            return MMSYSERR_INVALHANDLE;
+        Note("reset", nullptr);
+        while (!queue_.empty()) {
+            finish(queue_.front());
+            queue_.pop_front();
+        }
+        headUsed_ = 0;
+    }
+    Changed();
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT TWaveOut::Close() {
+    {
+        std::lock_guard lock(m_);
+        if (closed_)
+            return MMSYSERR_INVALHANDLE;
+        if (!queue_.empty())
+            return WAVERR_STILLPLAYING;
+        Note("close", nullptr);
+    }
+    CloseNow();
+    return MMSYSERR_NOERROR;
+}
+
+bool TWaveOut::Paused() const {
+    std::lock_guard lock(m_);
+    return paused_;
+}
+
+int TWaveOut::Queued() const {
+    std::lock_guard lock(m_);
+    return int(queue_.size());
+}
+
+bool TWaveOut::HasWork() const {
+    std::lock_guard lock(m_);
+    return !paused_ && !queue_.empty() && !closed_;
+}
+
+std::size_t TWaveOut::Pull(std::uint8_t* dst, std::size_t n) {
+    std::lock_guard lock(m_);
+    std::size_t got = 0;
+    while (!paused_ && got < n && !queue_.empty()) {
+        WAVEHDR* h = queue_.front();
+        std::size_t left = h->dwBufferLength - std::min<std::size_t>(headUsed_, h->dwBufferLength);
+        std::size_t take = std::min(left, n - got);
+        if (take && dst)
+            std::memcpy(dst + got, h->lpData + headUsed_, take);
+        got += take;
+        headUsed_ += take;
+        if (headUsed_ >= h->dwBufferLength) {
+            queue_.pop_front();
+            headUsed_ = 0;
+            finish(h);
+        }
+    }
+    return got;
+}
+
+bool TWaveOut::CompleteHead() {
+    std::lock_guard lock(m_);
+    if (queue_.empty())
+        return false;
+    WAVEHDR* h = queue_.front();
+    queue_.pop_front();
+    headUsed_ = 0;
+    finish(h);
+    return true;
+}
+
+bool IsPlayableFormat(const WAVEFORMATEX& f) {
+    bool pcm = f.wFormatTag == WAVE_FORMAT_PCM &&
+               (f.wBitsPerSample == 8 || f.wBitsPerSample == 16 || f.wBitsPerSample == 32);
+    bool flt = f.wFormatTag == WAVE_FORMAT_IEEE_FLOAT && f.wBitsPerSample == 32;
+    return (pcm || flt) && f.nChannels >= 1 && f.nChannels <= 8 && f.nSamplesPerSec >= 1000 &&
+           f.nSamplesPerSec <= 384000 && f.nBlockAlign == f.nChannels * f.wBitsPerSample / 8;
+}
+
+namespace {
+std::mutex factoryLock;
+TWaveOutFactory& factory() {
+    static TWaveOutFactory f;
+    return f;
+}
+} // namespace
+
+void SetWaveOutFactory(TWaveOutFactory f) {
+    std::lock_guard lock(factoryLock);
+    factory() = std::move(f);
+}
+
+MMRESULT WaveOutOpen(std::unique_ptr<TWaveOut>& out, const WAVEFORMATEX& format, TWaveDone done) {
+    out.reset();
+    TWaveOutFactory f;
+    {
+        std::lock_guard lock(factoryLock);
+        f = factory();
+    }
+    if (f)
+        return f(out, format, std::move(done));
+    if (!IsPlayableFormat(format))
+        return WAVERR_BADFORMAT;
+    MMRESULT rc = OpenSdlWaveOut(out, format, done);
+    if (rc == MMSYSERR_NOERROR)
+        return rc;
+    return OpenSilentWaveOut(out, format, std::move(done));
+}
+
+void StopSimpleSound() {} // the layer's simple sound player plays nothing of its own
