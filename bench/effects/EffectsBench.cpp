@@ -25,8 +25,7 @@ TBitmap makepage(int n) {
         std::uint32_t* row = b.Row32(y);
         for (int x = 0; x < n; ++x) {
             int r = x * 255 / n, g = y * 255 / n, bl = ((x / 64 + y / 64) & 1) ? 200 : 40;
-            if (((x - n / 2) * (x - n / 2) + (y - n / 3) * (y - n / 3)) < n * n / 16)
-                bl = 255 - bl;
+            if (((x - n / 2) * (x - n / 2) + (y - n / 3) * (y - n / 3)) < n * n / 16) bl = 255 - bl;
             int noise = int(rng() & 15);
             row[x] = TBitmap::ToWord(RGB(r ^ noise, g, bl));
         }
@@ -55,7 +54,9 @@ TBitmap makeclip(int n) {
     return b;
 }
 
-HPALETTE pagepalette() { return CreatePalette(randompalette(3)); }
+HPALETTE pagepalette() {
+    return CreatePalette(randompalette(3));
+}
 
 void writepictures(const std::string& dir) {
     SaveBmpToFile(makepage(4000), dir + "/page.bmp");
@@ -66,7 +67,8 @@ void writepictures(const std::string& dir) {
     page[0] = clip[0];
     page[255] = clip[255];
     for (int i = 0; i < 256; ++i)
-        pal.SetPixel(i % 16, i / 16, RGB(page[size_t(i)].peRed, page[size_t(i)].peGreen, page[size_t(i)].peBlue));
+        pal.SetPixel(i % 16, i / 16,
+                     RGB(page[size_t(i)].peRed, page[size_t(i)].peGreen, page[size_t(i)].peBlue));
     SaveBmpToFile(pal, dir + "/pal.bmp");
 }
 
@@ -124,7 +126,8 @@ void BM_RemapFile(benchmark::State& state) {
         std::vector<PALETTEENTRY> e(256);
         for (int i = 0; i < 256; ++i) {
             TColor c = pal.GetPixel(i % 16, i / 16);
-            e[size_t(i)] = {std::uint8_t(GetRValue(c)), std::uint8_t(GetGValue(c)), std::uint8_t(GetBValue(c)), 0};
+            e[size_t(i)] = {std::uint8_t(GetRValue(c)), std::uint8_t(GetGValue(c)),
+                            std::uint8_t(GetBValue(c)), 0};
         }
         maptopalette(CreatePalette(e), clip, bar);
         SaveBmpToFile(clip, picturesDir + "/ours-remapped.bmp");
