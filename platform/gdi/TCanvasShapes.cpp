@@ -96,24 +96,29 @@ void arcFigure(TCanvas& c, TRect box, int x3, int y3, int x4, int y4, ArcKind ki
     TRect clip = c.ClipRect();
     if (box.IsEmpty()) return;
     long long cx2 = (long long)box.Left + box.Right, cy2 = (long long)box.Top + box.Bottom;
+    // Pixels by their centres; the radial points, like the box corners, are grid positions.
     auto vx = [&](int x) { return double(2LL * x + 1 - cx2); };
     auto vy = [&](int y) { return -double(2LL * y + 1 - cy2); };
+    double rsx = double(2LL * x3 - cx2), rsy = -double(2LL * y3 - cy2);
+    double rex = double(2LL * x4 - cx2), rey = -double(2LL * y4 - cy2);
     Sweep sw;
-    sw.start = std::atan2(vy(y3), vx(x3));
-    double ext = std::fmod(std::atan2(vy(y4), vx(x4)) - sw.start + 2 * kTwoPi, kTwoPi);
+    sw.start = std::atan2(rsy, rsx);
+    double ext = std::fmod(std::atan2(rey, rex) - sw.start + 2 * kTwoPi, kTwoPi);
     sw.extent = ext < 1e-12 ? kTwoPi : ext;
 
-    // Where a radial meets the ellipse, as a pixel.
+    // Where a radial meets the ellipse: the pixel holding that point, kept inside the box.
     double W = box.Width(), H = box.Height();
+    TPoint centre{int(std::clamp<long long>(cx2 >> 1, box.Left, box.Right - 1)),
+                  int(std::clamp<long long>(cy2 >> 1, box.Top, box.Bottom - 1))};
     auto onEllipse = [&](double dx, double dy) {
         double k = std::sqrt((dx / W) * (dx / W) + (dy / H) * (dy / H));
-        if (k == 0) return TPoint{int((cx2 - 1) >> 1), int((cy2 - 1) >> 1)};
+        if (k == 0) return centre;
         double X2 = dx / k, Y2 = -dy / k;
-        return TPoint{int(std::floor((X2 + double(cx2)) / 2.0)), int(std::floor((Y2 + double(cy2)) / 2.0))};
+        int px = int(std::floor((X2 + double(cx2)) / 2.0)), py = int(std::floor((Y2 + double(cy2)) / 2.0));
+        return TPoint{std::clamp(px, box.Left, box.Right - 1), std::clamp(py, box.Top, box.Bottom - 1)};
     };
-    TPoint ps0 = onEllipse(vx(x3), vy(y3));
-    TPoint pe0 = onEllipse(std::cos(sw.start + sw.extent), std::sin(sw.start + sw.extent));
-    TPoint centre{int((cx2 - 1) >> 1), int((cy2 - 1) >> 1)};
+    TPoint ps0 = onEllipse(rsx, rsy);
+    TPoint pe0 = onEllipse(rex, rey);
 
     // Chord: the side of the line between the two ends that holds the arc.
     double sx = ps0.x * 2.0 + 1 - double(cx2), sy = -(ps0.y * 2.0 + 1 - double(cy2));
