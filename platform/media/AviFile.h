@@ -68,8 +68,8 @@ public:
     // size needed. Returns AVIERR_OK when anything was read (fewer samples at the end of the data or
     // where the file is cut short), AVIERR_NODATA outside the data, AVIERR_BUFFERTOOSMALL when not
     // even one sample fits.
-    int Read(std::int32_t start, std::int32_t samples, void* buffer, std::int32_t bufferSize, std::int32_t* bytes,
-             std::int32_t* samplesRead) const;
+    int Read(std::int32_t start, std::int32_t samples, void* buffer, std::int32_t bufferSize,
+             std::int32_t* bytes, std::int32_t* samplesRead) const;
 
     // Milliseconds of a sample and the sample at a time, both clamped to the stream; -1 without a rate.
     std::int32_t SampleToTime(std::int32_t sample) const;

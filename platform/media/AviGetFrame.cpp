@@ -8,8 +8,7 @@ TGetFrame::~TGetFrame() = default;
 
 std::unique_ptr<TGetFrame> TGetFrame::Open(std::shared_ptr<TAviStream> stream, std::string* error) {
     if (!stream || stream->Type() != streamtypeVIDEO) {
-        if (error)
-            *error = "no video stream";
+        if (error) *error = "no video stream";
         return nullptr;
     }
     // The file's size bounds what the frames may claim; the stream shares the file's reader.
@@ -21,8 +20,7 @@ std::unique_ptr<TGetFrame> TGetFrame::Open(std::shared_ptr<TAviStream> stream, s
     else
         dec = MakeCodecDecoder(stream->Format(), stream->Info().fccHandler, maxPixels, error);
     if (!dec) {
-        if (error && error->empty())
-            *error = "the film's frames cannot be decompressed";
+        if (error && error->empty()) *error = "the film's frames cannot be decompressed";
         return nullptr;
     }
     auto g = std::unique_ptr<TGetFrame>(new TGetFrame());
@@ -34,11 +32,9 @@ std::unique_ptr<TGetFrame> TGetFrame::Open(std::shared_ptr<TAviStream> stream, s
     if (!g->allKeys_) {
         g->keys_.push_back(0);
         for (std::size_t i = 1; i < chunks.size(); ++i)
-            if (chunks[i].keyFrame)
-                g->keys_.push_back(i);
+            if (chunks[i].keyFrame) g->keys_.push_back(i);
         // A scan of the data knows no key frames: count on the first one only.
-        if (g->keys_.size() == chunks.size() && chunks.size() > 1)
-            g->keys_.resize(1);
+        if (g->keys_.size() == chunks.size() && chunks.size() > 1) g->keys_.resize(1);
     }
     const std::int64_t length = std::uint32_t(g->stream_->Info().dwLength);
     g->limit_ = std::min<std::int64_t>(length, std::int64_t(chunks.size()));
@@ -50,18 +46,15 @@ bool TGetFrame::isKey(std::size_t i) const {
 }
 
 std::size_t TGetFrame::keyBefore(std::size_t i) const {
-    if (allKeys_)
-        return i;
+    if (allKeys_) return i;
     auto it = std::upper_bound(keys_.begin(), keys_.end(), i);
     return it == keys_.begin() ? 0 : *(it - 1);
 }
 
 const BITMAPINFOHEADER* TGetFrame::GetFrame(std::int32_t pos) {
     const std::int64_t i = std::int64_t(pos) - std::int64_t(stream_->Info().dwStart);
-    if (i < 0 || i >= limit_)
-        return nullptr;
-    if (i == current_)
-        return frame_->Header();
+    if (i < 0 || i >= limit_) return nullptr;
+    if (i == current_) return frame_->Header();
     const auto& chunks = stream_->Chunks();
     std::size_t key = keyBefore(std::size_t(i));
     std::size_t from = key;
@@ -72,19 +65,16 @@ const BITMAPINFOHEADER* TGetFrame::GetFrame(std::int32_t pos) {
     current_ = -1;
     for (std::size_t j = from; j <= std::size_t(i); ++j) {
         if (chunks[j].size == 0) { // a dropped frame repeats the one before
-            if (frame_->Empty() && j == std::size_t(i))
-                return nullptr;
+            if (frame_->Empty() && j == std::size_t(i)) return nullptr;
             continue;
         }
-        if (!allKeys_ && j != from && isKey(j))
-            decoder_->Reset();
+        if (!allKeys_ && j != from && isKey(j)) decoder_->Reset();
         chunk_.resize(chunks[j].size);
         if (!stream_->ReadChunkInto(j, chunk_.data(), chunk_.size()) ||
             !decoder_->Decode(chunk_.data(), chunk_.size(), *frame_))
             return nullptr;
     }
-    if (frame_->Empty())
-        return nullptr;
+    if (frame_->Empty()) return nullptr;
     current_ = i;
     return frame_->Header();
 }

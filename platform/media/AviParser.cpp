@@ -51,17 +51,21 @@ static_assert(sizeof(StreamHeader) == 56);
 bool printable(FOURCC id) {
     for (int i = 0; i < 4; ++i) {
         auto c = std::uint8_t(id >> (8 * i));
-        if (c < 0x20 || c > 0x7E)
-            return false;
+        if (c < 0x20 || c > 0x7E) return false;
     }
     return true;
 }
 
-std::uint16_t le16(const std::uint8_t* p) { return std::uint16_t(p[0] | (p[1] << 8)); }
-std::uint32_t le32(const std::uint8_t* p) {
-    return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[3]) << 24);
+std::uint16_t le16(const std::uint8_t* p) {
+    return std::uint16_t(p[0] | (p[1] << 8));
 }
-std::uint64_t le64(const std::uint8_t* p) { return le32(p) | (std::uint64_t(le32(p + 4)) << 32); }
+std::uint32_t le32(const std::uint8_t* p) {
+    return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) |
+           (std::uint32_t(p[3]) << 24);
+}
+std::uint64_t le64(const std::uint8_t* p) {
+    return le32(p) | (std::uint64_t(le32(p + 4)) << 32);
+}
 } // namespace
 
 TAviParser::TAviParser(TAviFile& file, std::shared_ptr<TMediaFileReader> reader)
@@ -69,8 +73,7 @@ TAviParser::TAviParser(TAviFile& file, std::shared_ptr<TMediaFileReader> reader)
 
 bool TAviParser::chunkAt(std::uint64_t pos, std::uint64_t end, FOURCC& id, std::uint32_t& size) const {
     std::uint8_t h[8];
-    if (pos + 8 > end || !r_->ReadAt(pos, h, 8))
-        return false;
+    if (pos + 8 > end || !r_->ReadAt(pos, h, 8)) return false;
     id = le32(h);
     size = le32(h + 4);
     return true;
@@ -86,44 +89,39 @@ bool TAviParser::validIdAt(std::uint64_t pos, std::uint64_t end) const {
 // position is taken when only it holds a chunk header.
 std::uint64_t TAviParser::nextChunk(std::uint64_t dataStart, std::uint32_t size, std::uint64_t end) const {
     std::uint64_t unpadded = dataStart + size;
-    if ((size & 1) == 0)
-        return unpadded;
-    if (!validIdAt(unpadded + 1, end) && validIdAt(unpadded, end))
-        return unpadded;
+    if ((size & 1) == 0) return unpadded;
+    if (!validIdAt(unpadded + 1, end) && validIdAt(unpadded, end)) return unpadded;
     return unpadded + 1;
 }
 
 bool TAviParser::Parse(std::string* error) {
     auto fail = [&](const char* why) {
-        if (error)
-            *error = why;
+        if (error) *error = why;
         return false;
     };
     std::uint8_t h[12];
-    if (!r_->ReadAt(0, h, 12) || le32(h) != kRIFF || le32(h + 8) != kAVI)
-        return fail("not an AVI file");
+    if (!r_->ReadAt(0, h, 12) || le32(h) != kRIFF || le32(h + 8) != kAVI) return fail("not an AVI file");
 
     std::uint64_t pos = 0;
     for (std::size_t n = 0; n < kMaxRiffs && pos + 12 <= fileSize_; ++n) {
-        if (!r_->ReadAt(pos, h, 12) || le32(h) != kRIFF)
-            break;
+        if (!r_->ReadAt(pos, h, 12) || le32(h) != kRIFF) break;
         FOURCC form = le32(h + 8);
-        if ((n == 0 && form != kAVI) || (n > 0 && form != kAVIX))
-            break;
+        if ((n == 0 && form != kAVI) || (n > 0 && form != kAVIX)) break;
         std::uint32_t size = le32(h + 4);
         std::uint64_t end = std::min<std::uint64_t>(pos + 8 + size, fileSize_);
         walkTop(pos + 12, end, n == 0);
         pos = pos + 8 + size + (size & 1);
     }
-    if (!haveHeaders_)
-        return fail("the AVI file has no header list");
+    if (!haveHeaders_) return fail("the AVI file has no header list");
 
     bool needOther = false;
     for (auto& s : slots_) {
-        if (s.stream && s.stream->superIndexOffset_ != 0)
+        if (s.stream && s.stream->superIndexOffset_ != 0) {
+            std::uint64_t before = budget_;
             s.indexed = readOpenDML(s);
-        if (s.stream && !s.indexed)
-            needOther = true;
+            if (!s.indexed) budget_ = before; // the entries of a refused index do not count
+        }
+        if (s.stream && !s.indexed) needOther = true;
     }
     file_.indexKind_ = TAviIndexKind::OpenDML;
     if (needOther) {
@@ -176,8 +174,7 @@ void TAviParser::walkHeaders(std::uint64_t begin, std::uint64_t end) {
         if (id == kAvih) {
             std::uint8_t buf[sizeof(AVIMAINHEADER)] = {};
             std::size_t n = std::min<std::uint64_t>(dataEnd - data, sizeof buf);
-            if (r_->ReadAt(data, buf, n))
-                std::memcpy(&file_.main_, buf, sizeof buf);
+            if (r_->ReadAt(data, buf, n)) std::memcpy(&file_.main_, buf, sizeof buf);
         } else if (id == kLIST && dataEnd >= data + 4) {
             bool ok = false;
             if (r_->U32(data, &ok) == kStrl && ok && slots_.size() < std::size_t(kMaxStreams))
@@ -229,14 +226,12 @@ void TAviParser::walkStreamList(std::uint64_t begin, std::uint64_t end) {
                 formatOk = false;
             } else {
                 stream->format_.resize(avail);
-                if (!r_->ReadAt(data, stream->format_.data(), avail))
-                    stream->format_.clear();
+                if (!r_->ReadAt(data, stream->format_.data(), avail)) stream->format_.clear();
             }
         } else if (id == kStrn && name.empty()) {
             std::size_t n = std::min<std::uint64_t>(avail, sizeof(AVISTREAMINFO::szName) - 1);
             name.resize(n);
-            if (!r_->ReadAt(data, name.data(), n))
-                name.clear();
+            if (!r_->ReadAt(data, name.data(), n)) name.clear();
             name = name.c_str();
         } else if (id == kIndx && stream->superIndexOffset_ == 0 && avail >= 24) {
             stream->superIndexOffset_ = data;
@@ -250,7 +245,8 @@ void TAviParser::walkStreamList(std::uint64_t begin, std::uint64_t end) {
     if (haveHeader && formatOk) {
         AVISTREAMINFO& in = stream->info_;
         // A header without a frame rectangle takes the frame size from the bitmap header.
-        if (in.fccType == streamtypeVIDEO && (in.rcFrameRight <= in.rcFrameLeft || in.rcFrameBottom <= in.rcFrameTop)) {
+        if (in.fccType == streamtypeVIDEO &&
+            (in.rcFrameRight <= in.rcFrameLeft || in.rcFrameBottom <= in.rcFrameTop)) {
             BITMAPINFOHEADER bi = stream->BitmapHeader();
             if (bi.biWidth > 0 && bi.biHeight != 0 && bi.biHeight != INT32_MIN) {
                 in.rcFrameLeft = in.rcFrameTop = 0;
@@ -264,8 +260,7 @@ void TAviParser::walkStreamList(std::uint64_t begin, std::uint64_t end) {
 }
 
 void TAviParser::addChunk(std::vector<TAviChunk>& out, std::uint64_t data, std::uint64_t size, bool key) {
-    if (budget_ == 0 || data > fileSize_)
-        return;
+    if (budget_ == 0 || data > fileSize_) return;
     --budget_;
     size = std::min<std::uint64_t>(size, fileSize_ - data);
     out.push_back({data, std::uint32_t(std::min<std::uint64_t>(size, 0xFFFFFFFFu)), key});
@@ -273,8 +268,7 @@ void TAviParser::addChunk(std::vector<TAviChunk>& out, std::uint64_t data, std::
 
 int TAviParser::streamNumber(FOURCC id) const {
     char a = char(id & 0xFF), b = char((id >> 8) & 0xFF);
-    if (a < '0' || a > '9' || b < '0' || b > '9')
-        return -1;
+    if (a < '0' || a > '9' || b < '0' || b > '9') return -1;
     int n = (a - '0') * 10 + (b - '0');
     return n < int(slots_.size()) ? n : -1;
 }
@@ -286,8 +280,7 @@ void TAviParser::walkData(std::uint64_t begin, std::uint64_t end, int depth) {
         std::uint64_t data = pos + 8;
         std::uint64_t avail = std::min<std::uint64_t>(data + size, end) - data;
         if (id == kLIST) {
-            if (depth < kMaxListDepth && avail >= 4)
-                walkData(data + 4, data + avail, depth + 1);
+            if (depth < kMaxListDepth && avail >= 4) walkData(data + 4, data + avail, depth + 1);
         } else if ((id & 0xFFFF) != mmioFOURCC('i', 'x', 0, 0)) {
             int n = streamNumber(id);
             if (n >= 0 && slots_[std::size_t(n)].stream)
@@ -300,8 +293,7 @@ void TAviParser::walkData(std::uint64_t begin, std::uint64_t end, int depth) {
 bool TAviParser::readOpenDML(Slot& slot) {
     TAviStream& s = *slot.stream;
     std::vector<TAviChunk> chunks;
-    if (!readIndex(s.superIndexOffset_, s.superIndexSize_, 0, chunks))
-        return false;
+    if (!readIndex(s.superIndexOffset_, s.superIndexSize_, 0, chunks)) return false;
     s.chunks_ = std::move(chunks);
     return true;
 }
@@ -310,43 +302,35 @@ bool TAviParser::readOpenDML(Slot& slot) {
 // the reader follow a chain or a cycle) or a list of chunks relative to a base offset.
 bool TAviParser::readIndex(std::uint64_t offset, std::uint64_t size, int depth, std::vector<TAviChunk>& out) {
     std::uint8_t h[24];
-    if (size < 24 || !r_->ReadAt(offset, h, 24))
-        return false;
+    if (size < 24 || !r_->ReadAt(offset, h, 24)) return false;
     std::uint16_t longs = le16(h);
     std::uint8_t type = h[3];
     std::uint64_t inUse = le32(h + 4);
     std::uint64_t entryBytes = std::uint64_t(longs) * 4;
     size = std::min<std::uint64_t>(size, fileSize_ - std::min(offset, fileSize_));
     if (type == AVI_INDEX_OF_INDEXES) {
-        if (depth > 0 || longs < 4)
-            return false;
+        if (depth > 0 || longs < 4) return false;
         std::uint64_t n = std::min(inUse, (size - 24) / entryBytes);
         std::vector<std::uint8_t> table(std::size_t(n * entryBytes));
-        if (!r_->ReadAt(offset + 24, table.data(), table.size()))
-            return false;
+        if (!r_->ReadAt(offset + 24, table.data(), table.size())) return false;
         for (std::uint64_t i = 0; i < n; ++i) {
             const std::uint8_t* e = table.data() + i * entryBytes;
             std::uint64_t at = le64(e);
             FOURCC id;
             std::uint32_t csize;
-            if (!chunkAt(at, fileSize_, id, csize))
-                return false;
-            if (!readIndex(at + 8, csize, depth + 1, out))
-                return false;
+            if (!chunkAt(at, fileSize_, id, csize)) return false;
+            if (!readIndex(at + 8, csize, depth + 1, out)) return false;
         }
         return true;
     }
-    if (type != AVI_INDEX_OF_CHUNKS || longs < 2)
-        return false;
+    if (type != AVI_INDEX_OF_CHUNKS || longs < 2) return false;
     std::uint8_t base8[8];
     std::memcpy(base8, h + 12, 8);
     std::uint64_t base = le64(base8);
     std::uint64_t n = std::min(inUse, (size - 24) / entryBytes);
-    if (n > budget_)
-        return false;
+    if (n > budget_) return false;
     std::vector<std::uint8_t> table(std::size_t(n * entryBytes));
-    if (!r_->ReadAt(offset + 24, table.data(), table.size()))
-        return false;
+    if (!r_->ReadAt(offset + 24, table.data(), table.size())) return false;
     for (std::uint64_t i = 0; i < n; ++i) {
         const std::uint8_t* e = table.data() + i * entryBytes;
         std::uint32_t sz = le32(e + 4);
@@ -359,20 +343,17 @@ bool TAviParser::readIndex(std::uint64_t offset, std::uint64_t size, int depth, 
 }
 
 bool TAviParser::readIdx1() {
-    if (movi_.empty())
-        return false;
+    if (movi_.empty()) return false;
     std::uint64_t n = (idx1_.end - idx1_.begin) / 16;
     std::vector<std::uint8_t> table(std::size_t(n * 16));
-    if (n == 0 || !r_->ReadAt(idx1_.begin, table.data(), table.size()))
-        return false;
+    if (n == 0 || !r_->ReadAt(idx1_.begin, table.data(), table.size())) return false;
     // Offsets count from the 'movi' word of the first data list, or (some writers) from the
     // start of the file: the first real entry shows which.
     std::uint64_t base = 0;
     bool found = false;
     for (std::uint64_t i = 0; i < n && !found; ++i) {
         const std::uint8_t* e = table.data() + i * 16;
-        if ((le32(e + 4) & AVIIF_LIST) || streamNumber(le32(e)) < 0)
-            continue;
+        if ((le32(e + 4) & AVIIF_LIST) || streamNumber(le32(e)) < 0) continue;
         for (std::uint64_t b : {movi_.front().begin, std::uint64_t(0)}) {
             bool ok = false;
             if (r_->U32(b + le32(e + 8), &ok) == le32(e) && ok) {
@@ -381,11 +362,9 @@ bool TAviParser::readIdx1() {
                 break;
             }
         }
-        if (!found)
-            return false;
+        if (!found) return false;
     }
-    if (!found)
-        return false;
+    if (!found) return false;
     std::vector<std::vector<TAviChunk>> lists(slots_.size());
     for (std::uint64_t i = 0; i < n; ++i) {
         const std::uint8_t* e = table.data() + i * 16;
@@ -396,15 +375,13 @@ bool TAviParser::readIdx1() {
         addChunk(lists[std::size_t(s)], base + le32(e + 8) + 8, le32(e + 12), (flags & AVIIF_KEYFRAME) != 0);
     }
     for (std::size_t i = 0; i < slots_.size(); ++i)
-        if (slots_[i].stream && !slots_[i].indexed)
-            slots_[i].stream->chunks_ = std::move(lists[i]);
+        if (slots_[i].stream && !slots_[i].indexed) slots_[i].stream->chunks_ = std::move(lists[i]);
     return true;
 }
 
 void TAviParser::finish() {
     for (auto& slot : slots_) {
-        if (!slot.stream)
-            continue;
+        if (!slot.stream) continue;
         TAviStream& s = *slot.stream;
         s.chunkEnd_.clear();
         s.chunkEnd_.reserve(s.chunks_.size());

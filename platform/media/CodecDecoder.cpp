@@ -48,15 +48,14 @@ public:
         avcodec_free_context(&ctx_);
     }
 
-    bool Init(const BITMAPINFOHEADER& bi, const std::vector<std::uint8_t>& format, FOURCC tag, std::int64_t maxPixels,
-              std::string* error) {
+    bool Init(const BITMAPINFOHEADER& bi, const std::vector<std::uint8_t>& format, FOURCC tag,
+              std::int64_t maxPixels, std::string* error) {
         quietLibraries();
         const AVCodecTag* const tables[] = {avformat_get_riff_video_tags(), nullptr};
         AVCodecID id = av_codec_get_id(tables, tag);
         const AVCodec* codec = id == AV_CODEC_ID_NONE ? nullptr : avcodec_find_decoder(id);
         if (!codec) {
-            if (error)
-                *error = "no decoder for the film's compression " + FourCCToString(tag);
+            if (error) *error = "no decoder for the film's compression " + FourCCToString(tag);
             return false;
         }
         const AVCodecDescriptor* desc = avcodec_descriptor_get(id);
@@ -66,8 +65,7 @@ public:
         ctx_ = avcodec_alloc_context3(codec);
         frame_ = av_frame_alloc();
         packet_ = av_packet_alloc();
-        if (!ctx_ || !frame_ || !packet_)
-            return false;
+        if (!ctx_ || !frame_ || !packet_) return false;
         ctx_->width = width_;
         ctx_->height = height_;
         ctx_->codec_tag = tag;
@@ -77,18 +75,17 @@ public:
         if (format.size() > bi.biSize && bi.biSize >= 40) {
             std::size_t n = format.size() - bi.biSize;
             ctx_->extradata = static_cast<std::uint8_t*>(av_mallocz(n + AV_INPUT_BUFFER_PADDING_SIZE));
-            if (!ctx_->extradata)
-                return false;
+            if (!ctx_->extradata) return false;
             std::memcpy(ctx_->extradata, format.data() + bi.biSize, n);
             ctx_->extradata_size = int(n);
             if (bi.biBitCount <= 8) { // the colour table goes with the first packet
                 palette_.assign(AVPALETTE_SIZE, 0);
-                std::memcpy(palette_.data(), format.data() + bi.biSize, std::min<std::size_t>(n, AVPALETTE_SIZE));
+                std::memcpy(palette_.data(), format.data() + bi.biSize,
+                            std::min<std::size_t>(n, AVPALETTE_SIZE));
             }
         }
         if (avcodec_open2(ctx_, codec, nullptr) < 0) {
-            if (error)
-                *error = "the film's decoder cannot start";
+            if (error) *error = "the film's decoder cannot start";
             return false;
         }
         return true;
@@ -101,8 +98,7 @@ public:
     }
 
     bool Decode(const std::uint8_t* data, std::size_t size, TDibFrame& out) override {
-        if (size > std::size_t(INT32_MAX) - AV_INPUT_BUFFER_PADDING_SIZE)
-            return false;
+        if (size > std::size_t(INT32_MAX) - AV_INPUT_BUFFER_PADDING_SIZE) return false;
         scratch_.resize(size + AV_INPUT_BUFFER_PADDING_SIZE);
         std::memcpy(scratch_.data(), data, size);
         std::memset(scratch_.data() + size, 0, AV_INPUT_BUFFER_PADDING_SIZE);
@@ -112,14 +108,12 @@ public:
         packet_->flags = AV_PKT_FLAG_KEY;
         if (sendPalette_ && !palette_.empty()) {
             std::uint8_t* side = av_packet_new_side_data(packet_, AV_PKT_DATA_PALETTE, AVPALETTE_SIZE);
-            if (side)
-                std::memcpy(side, palette_.data(), AVPALETTE_SIZE);
+            if (side) std::memcpy(side, palette_.data(), AVPALETTE_SIZE);
             sendPalette_ = false;
         }
         int rc = avcodec_send_packet(ctx_, packet_);
         av_packet_unref(packet_);
-        if (rc < 0 && rc != AVERROR(EAGAIN))
-            return false;
+        if (rc < 0 && rc != AVERROR(EAGAIN)) return false;
         bool got = false;
         while (avcodec_receive_frame(ctx_, frame_) == 0) {
             got = convert(out) || got;
@@ -131,8 +125,7 @@ public:
 
 private:
     bool convert(TDibFrame& out) {
-        if (frame_->width <= 0 || frame_->height <= 0)
-            return false;
+        if (frame_->width <= 0 || frame_->height <= 0) return false;
         auto fmt = AVPixelFormat(frame_->format);
         if (fmt == AV_PIX_FMT_PAL8 && frame_->width == width_ && frame_->height == height_) {
             out.Layout(width_, height_, 8, 256);
@@ -145,25 +138,25 @@ private:
                 q.rgbReserved = 0;
             }
             for (int y = 0; y < height_; ++y)
-                std::memcpy(out.Row(height_ - 1 - y), frame_->data[0] + std::ptrdiff_t(y) * frame_->linesize[0],
-                            std::size_t(width_));
+                std::memcpy(out.Row(height_ - 1 - y),
+                            frame_->data[0] + std::ptrdiff_t(y) * frame_->linesize[0], std::size_t(width_));
             return true;
         }
         bool fullRange = false;
         AVPixelFormat src = plainFormat(fmt, fullRange);
-        if (frame_->color_range == AVCOL_RANGE_JPEG)
-            fullRange = true;
-        sws_ = sws_getCachedContext(sws_, frame_->width, frame_->height, src, width_, height_, AV_PIX_FMT_BGR24,
-                                    SWS_BICUBIC, nullptr, nullptr, nullptr);
-        if (!sws_)
-            return false;
+        if (frame_->color_range == AVCOL_RANGE_JPEG) fullRange = true;
+        sws_ = sws_getCachedContext(sws_, frame_->width, frame_->height, src, width_, height_,
+                                    AV_PIX_FMT_BGR24, SWS_BICUBIC, nullptr, nullptr, nullptr);
+        if (!sws_) return false;
         if (fullRange != lastFullRange_ || !rangeSet_) {
             int* inv;
             int* tbl;
             int srcRange, dstRange, brightness, contrast, saturation;
-            sws_getColorspaceDetails(sws_, &inv, &srcRange, &tbl, &dstRange, &brightness, &contrast, &saturation);
+            sws_getColorspaceDetails(sws_, &inv, &srcRange, &tbl, &dstRange, &brightness, &contrast,
+                                     &saturation);
             sws_setColorspaceDetails(sws_, sws_getCoefficients(SWS_CS_DEFAULT), fullRange ? 1 : 0,
-                                     sws_getCoefficients(SWS_CS_DEFAULT), 1, brightness, contrast, saturation);
+                                     sws_getCoefficients(SWS_CS_DEFAULT), 1, brightness, contrast,
+                                     saturation);
             lastFullRange_ = fullRange;
             rangeSet_ = true;
         }
@@ -192,25 +185,21 @@ private:
 
 std::unique_ptr<TFrameDecoder> MakeCodecDecoder(const std::vector<std::uint8_t>& format, FOURCC handler,
                                                 std::int64_t maxPixels, std::string* error) {
-    if (format.size() < sizeof(BITMAPINFOHEADER))
-        return nullptr;
+    if (format.size() < sizeof(BITMAPINFOHEADER)) return nullptr;
     BITMAPINFOHEADER bi;
     std::memcpy(&bi, format.data(), sizeof bi);
     int h = bi.biHeight == INT32_MIN ? 0 : (bi.biHeight < 0 ? -bi.biHeight : bi.biHeight);
-    if (bi.biWidth <= 0 || h <= 0 || bi.biWidth > 32768 || h > 32768 || std::int64_t(bi.biWidth) * h > maxPixels) {
-        if (error)
-            *error = "the film's frame size is unusable";
+    if (bi.biWidth <= 0 || h <= 0 || bi.biWidth > 32768 || h > 32768 ||
+        std::int64_t(bi.biWidth) * h > maxPixels) {
+        if (error) *error = "the film's frame size is unusable";
         return nullptr;
     }
     auto tryTag = [&](FOURCC tag) -> std::unique_ptr<TFrameDecoder> {
-        if (tag == 0)
-            return nullptr;
+        if (tag == 0) return nullptr;
         auto d = std::make_unique<TCodecDecoder>();
-        if (!d->Init(bi, format, tag, maxPixels, error))
-            return nullptr;
+        if (!d->Init(bi, format, tag, maxPixels, error)) return nullptr;
         return d;
     };
-    if (auto d = tryTag(bi.biCompression))
-        return d;
+    if (auto d = tryTag(bi.biCompression)) return d;
     return tryTag(handler);
 }

@@ -16,8 +16,7 @@ struct SourceFormat {
 };
 
 bool readFormat(const std::vector<std::uint8_t>& format, std::int64_t maxPixels, SourceFormat& f) {
-    if (format.size() < sizeof(BITMAPINFOHEADER))
-        return false;
+    if (format.size() < sizeof(BITMAPINFOHEADER)) return false;
     std::memcpy(&f.bi, format.data(), sizeof f.bi);
     const BITMAPINFOHEADER& bi = f.bi;
     if (bi.biSize < 40 || bi.biSize > format.size() || bi.biWidth <= 0 || bi.biHeight == 0 ||
@@ -26,18 +25,16 @@ bool readFormat(const std::vector<std::uint8_t>& format, std::int64_t maxPixels,
     f.width = bi.biWidth;
     f.topDown = bi.biHeight < 0;
     f.height = f.topDown ? -bi.biHeight : bi.biHeight;
-    if (f.width > 32768 || f.height > 32768 || std::int64_t(f.width) * f.height > maxPixels)
-        return false;
+    if (f.width > 32768 || f.height > 32768 || std::int64_t(f.width) * f.height > maxPixels) return false;
     if (bi.biBitCount <= 8) {
-        std::uint32_t n = bi.biClrUsed ? std::min<std::uint32_t>(bi.biClrUsed, 1u << bi.biBitCount)
-                                       : (1u << bi.biBitCount);
+        std::uint32_t n =
+            bi.biClrUsed ? std::min<std::uint32_t>(bi.biClrUsed, 1u << bi.biBitCount) : (1u << bi.biBitCount);
         f.palette.assign(n, RGBQUAD{});
         std::size_t have = (format.size() - bi.biSize) / 4;
         std::memcpy(f.palette.data(), format.data() + bi.biSize, std::min<std::size_t>(have, n) * 4);
     }
     if (bi.biCompression == BI_BITFIELDS) {
-        if (format.size() < 52)
-            return false;
+        if (format.size() < 52) return false;
         std::memcpy(f.masks, format.data() + 40, 12);
     } else if (bi.biBitCount == 16) {
         f.masks[0] = 0x7C00;
@@ -57,19 +54,16 @@ struct Field {
     int bits = 0;
     std::uint32_t mask = 0;
     explicit Field(std::uint32_t m) : mask(m) {
-        if (!m)
-            return;
+        if (!m) return;
         while (!((m >> shift) & 1))
             ++shift;
         while (bits < 32 && ((m >> (shift + bits)) & 1))
             ++bits;
     }
     std::uint8_t operator()(std::uint32_t px) const {
-        if (!bits)
-            return 0;
+        if (!bits) return 0;
         std::uint32_t v = (px & mask) >> shift;
-        if (bits >= 8)
-            return std::uint8_t(v >> (bits - 8));
+        if (bits >= 8) return std::uint8_t(v >> (bits - 8));
         // Replicate the top bits so full scale stays full scale.
         std::uint32_t out = 0;
         for (int filled = 0; filled < 8; filled += bits)
@@ -80,19 +74,18 @@ struct Field {
 
 class TRawDecoder : public TFrameDecoder {
 public:
-    explicit TRawDecoder(SourceFormat f) : f_(std::move(f)), r_(f_.masks[0]), g_(f_.masks[1]), b_(f_.masks[2]) {
+    explicit TRawDecoder(SourceFormat f)
+        : f_(std::move(f)), r_(f_.masks[0]), g_(f_.masks[1]), b_(f_.masks[2]) {
         srcStride_ = std::size_t(DibRowBytes(f_.width, f_.bi.biBitCount));
     }
     bool IntraOnly() const override { return true; }
 
     bool Decode(const std::uint8_t* data, std::size_t size, TDibFrame& out) override {
         const int bpp = f_.bi.biBitCount;
-        if (size < srcStride_ * std::size_t(f_.height))
-            return false;
+        if (size < srcStride_ * std::size_t(f_.height)) return false;
         const int outBits = bpp <= 8 ? 8 : (bpp == 32 ? 32 : 24);
         out.Layout(f_.width, f_.height, outBits, bpp <= 8 ? int(f_.palette.size()) : 0);
-        if (bpp <= 8)
-            std::copy(f_.palette.begin(), f_.palette.end(), out.Colors());
+        if (bpp <= 8) std::copy(f_.palette.begin(), f_.palette.end(), out.Colors());
         for (int y = 0; y < f_.height; ++y) {
             const std::uint8_t* src = data + srcStride_ * std::size_t(f_.topDown ? f_.height - 1 - y : y);
             std::uint8_t* dst = out.Row(y);
@@ -166,8 +159,7 @@ public:
         const std::uint8_t* end = p + size;
         int x = 0, y = 0;
         auto put = [&](std::uint8_t v) {
-            if (x < f_.width && y < f_.height)
-                out.Row(y)[x] = v;
+            if (x < f_.width && y < f_.height) out.Row(y)[x] = v;
             ++x;
         };
         while (end - p >= 2 && y < f_.height) {
@@ -184,15 +176,13 @@ public:
             } else if (value == 1) { // end of frame
                 break;
             } else if (value == 2) { // move right and up
-                if (end - p < 2)
-                    break;
+                if (end - p < 2) break;
                 x += p[0];
                 y += p[1];
                 p += 2;
             } else { // a literal run, padded to a 16-bit boundary
                 std::size_t bytes = four_ ? (std::size_t(value) + 1) / 2 : value;
-                if (std::size_t(end - p) < bytes)
-                    return false;
+                if (std::size_t(end - p) < bytes) return false;
                 for (int i = 0; i < value; ++i)
                     put(four_ ? ((i & 1) ? (p[i >> 1] & 0x0F) : (p[i >> 1] >> 4)) : p[i]);
                 p += bytes + (bytes & 1);
@@ -209,10 +199,10 @@ private:
 
 } // namespace
 
-std::unique_ptr<TFrameDecoder> MakeDibDecoder(const std::vector<std::uint8_t>& format, std::int64_t maxPixels) {
+std::unique_ptr<TFrameDecoder> MakeDibDecoder(const std::vector<std::uint8_t>& format,
+                                              std::int64_t maxPixels) {
     SourceFormat f;
-    if (!readFormat(format, maxPixels, f))
-        return nullptr;
+    if (!readFormat(format, maxPixels, f)) return nullptr;
     const auto& bi = f.bi;
     switch (bi.biCompression) {
     case BI_RGB:
@@ -225,12 +215,10 @@ std::unique_ptr<TFrameDecoder> MakeDibDecoder(const std::vector<std::uint8_t>& f
             return std::make_unique<TRawDecoder>(std::move(f));
         return nullptr;
     case BI_RLE8:
-        if (bi.biBitCount != 8 || f.topDown)
-            return nullptr;
+        if (bi.biBitCount != 8 || f.topDown) return nullptr;
         return std::make_unique<TRleDecoder>(std::move(f));
     case BI_RLE4:
-        if (bi.biBitCount != 4 || f.topDown)
-            return nullptr;
+        if (bi.biBitCount != 4 || f.topDown) return nullptr;
         return std::make_unique<TRleDecoder>(std::move(f));
     default:
         return nullptr;

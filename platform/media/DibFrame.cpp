@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+namespace {
+constexpr std::size_t kSlack = 64;
+}
+
 void TDibFrame::Layout(int width, int height, int bitCount, int clrUsed) {
     if (!mem_.empty() && width == width_ && height == height_ && bitCount == bitCount_ && clrUsed == clrUsed_)
         return;
@@ -12,7 +16,8 @@ void TDibFrame::Layout(int width, int height, int bitCount, int clrUsed) {
     clrUsed_ = clrUsed;
     stride_ = std::size_t(DibRowBytes(width, bitCount));
     bitsOffset_ = sizeof(BITMAPINFOHEADER) + std::size_t(clrUsed) * sizeof(RGBQUAD);
-    mem_.assign(bitsOffset_ + stride_ * std::size_t(height), 0);
+    // Vector code of the converters may write a little past the last row.
+    mem_.assign(bitsOffset_ + stride_ * std::size_t(height) + kSlack, 0);
     BITMAPINFOHEADER* h = Header();
     *h = BITMAPINFOHEADER{};
     h->biWidth = width;

@@ -17,12 +17,14 @@ public:
         stride_ = std::size_t(DibRowBytes(width_, bi_.biBitCount));
         bits_ = static_cast<const std::uint8_t*>(bits);
         if (bi_.biBitCount <= 8) {
-            const auto* q = reinterpret_cast<const RGBQUAD*>(reinterpret_cast<const std::uint8_t*>(bi) + bi_.biSize);
-            std::size_t n = bi_.biClrUsed ? std::min<std::uint32_t>(bi_.biClrUsed, 256) : (1u << bi_.biBitCount);
+            const auto* q =
+                reinterpret_cast<const RGBQUAD*>(reinterpret_cast<const std::uint8_t*>(bi) + bi_.biSize);
+            std::size_t n =
+                bi_.biClrUsed ? std::min<std::uint32_t>(bi_.biClrUsed, 256) : (1u << bi_.biBitCount);
             colors_.assign(256, 0xFF000000u);
             for (std::size_t i = 0; i < n; ++i)
-                colors_[i] = 0xFF000000u | (std::uint32_t(q[i].rgbRed) << 16) | (std::uint32_t(q[i].rgbGreen) << 8) |
-                             q[i].rgbBlue;
+                colors_[i] = 0xFF000000u | (std::uint32_t(q[i].rgbRed) << 16) |
+                             (std::uint32_t(q[i].rgbGreen) << 8) | q[i].rgbBlue;
         }
         row_.resize(std::size_t(std::max<std::int64_t>(width_, 0)));
     }
@@ -36,8 +38,7 @@ public:
 
     // Row y counted from the top, as 0xFFRRGGBB words.
     const std::uint32_t* Row(int y) {
-        if (y == cached_)
-            return row_.data();
+        if (y == cached_) return row_.data();
         cached_ = y;
         const std::uint8_t* s = bits_ + stride_ * std::size_t(topDown_ ? y : height_ - 1 - y);
         Convert(s, row_.data(), 0, int(width_));
@@ -61,7 +62,8 @@ public:
             for (int x = x0; x < x1; ++x) {
                 std::uint32_t p = std::uint32_t(s[2 * x] | (s[2 * x + 1] << 8));
                 std::uint32_t r = (p >> 10) & 31, g = (p >> 5) & 31, b = p & 31;
-                *d++ = 0xFF000000u | (((r << 3) | (r >> 2)) << 16) | (((g << 3) | (g >> 2)) << 8) | ((b << 3) | (b >> 2));
+                *d++ = 0xFF000000u | (((r << 3) | (r >> 2)) << 16) | (((g << 3) | (g >> 2)) << 8) |
+                       ((b << 3) | (b >> 2));
             }
             break;
         case 24:
@@ -107,31 +109,23 @@ void putPixel(TBitmap& dst, int x, int y, std::uint32_t word) {
 
 bool DrawDibDraw(TBitmap& dst, int xDst, int yDst, int dxDst, int dyDst, const BITMAPINFOHEADER* bi,
                  const void* bits, int xSrc, int ySrc, int dxSrc, int dySrc, unsigned flags) {
-    if (!bi)
-        return false;
+    if (!bi) return false;
     TDibRows src(bi, bits);
-    if (!src.Usable())
-        return false;
-    if (dxSrc < 0)
-        dxSrc = src.Width() - xSrc;
-    if (dySrc < 0)
-        dySrc = src.Height() - ySrc;
-    if (dxDst < 0)
-        dxDst = dxSrc;
-    if (dyDst < 0)
-        dyDst = dySrc;
+    if (!src.Usable()) return false;
+    if (dxSrc < 0) dxSrc = src.Width() - xSrc;
+    if (dySrc < 0) dySrc = src.Height() - ySrc;
+    if (dxDst < 0) dxDst = dxSrc;
+    if (dyDst < 0) dyDst = dySrc;
     if (xSrc < 0 || ySrc < 0 || dxSrc <= 0 || dySrc <= 0 || std::int64_t(xSrc) + dxSrc > src.Width() ||
         std::int64_t(ySrc) + dySrc > src.Height())
         return false;
-    if (dxDst <= 0 || dyDst <= 0 || dst.Empty())
-        return true;
+    if (dxDst <= 0 || dyDst <= 0 || dst.Empty()) return true;
     const TRect clip = IntersectRect(Bounds(xDst, yDst, dxDst, dyDst), Rect(0, 0, dst.Width(), dst.Height()));
-    if (clip.IsEmpty())
-        return true;
+    if (clip.IsEmpty()) return true;
 
     // Source columns of each target column: [sx0, sx1).
     const int cw = clip.Width();
-    std::vector<int> sx0(std::size_t(cw)), sx1(std::size_t(cw));
+    std::vector<int> sx0(static_cast<std::size_t>(cw)), sx1(static_cast<std::size_t>(cw));
     const bool avgX = (flags & DDF_HALFTONE) && dxSrc > dxDst;
     const bool avgY = (flags & DDF_HALFTONE) && dySrc > dyDst;
     for (int i = 0; i < cw; ++i) {
@@ -150,9 +144,10 @@ bool DrawDibDraw(TBitmap& dst, int xDst, int yDst, int dxDst, int dyDst, const B
             src.RowSpan(sy0, sx0[0], sx0[0] + cw, dst.Row32(y) + clip.Left);
             continue;
         }
-        int sy1 = avgY ? ySrc + int(std::min<std::int64_t>(std::max<std::int64_t>(t * dySrc / dyDst + 1,
-                                                                                    ((t + 1) * dySrc + dyDst - 1) / dyDst),
-                                                           dySrc))
+        int sy1 = avgY ? ySrc + int(std::min<std::int64_t>(
+                                    std::max<std::int64_t>(t * dySrc / dyDst + 1,
+                                                           ((t + 1) * dySrc + dyDst - 1) / dyDst),
+                                    dySrc))
                        : sy0 + 1;
         if (!avgX && !avgY) {
             const std::uint32_t* row = src.Row(sy0);
@@ -177,7 +172,8 @@ bool DrawDibDraw(TBitmap& dst, int xDst, int yDst, int dxDst, int dyDst, const B
         for (int i = 0; i < cw; ++i) {
             const std::uint32_t* acc = &sums[std::size_t(i) * 4];
             std::uint32_t n = acc[3], h = n / 2;
-            std::uint32_t w = 0xFF000000u | (((acc[0] + h) / n) << 16) | (((acc[1] + h) / n) << 8) | ((acc[2] + h) / n);
+            std::uint32_t w =
+                0xFF000000u | (((acc[0] + h) / n) << 16) | (((acc[1] + h) / n) << 8) | ((acc[2] + h) / n);
             putPixel(dst, clip.Left + i, y, w);
         }
     }
@@ -187,9 +183,10 @@ bool DrawDibDraw(TBitmap& dst, int xDst, int yDst, int dxDst, int dyDst, const B
 
 bool DrawDibDraw(TCanvas& dst, int xDst, int yDst, int dxDst, int dyDst, const BITMAPINFOHEADER* bi,
                  const void* bits, int xSrc, int ySrc, int dxSrc, int dySrc, unsigned flags) {
-    if (!dst.Target())
-        return false;
+    if (!dst.Target()) return false;
     return DrawDibDraw(*dst.Target(), xDst, yDst, dxDst, dyDst, bi, bits, xSrc, ySrc, dxSrc, dySrc, flags);
 }
 
-std::unique_ptr<TDrawDib> DrawDibOpen() { return std::make_unique<TDrawDib>(TDrawDib{true}); }
+std::unique_ptr<TDrawDib> DrawDibOpen() {
+    return std::make_unique<TDrawDib>(TDrawDib{true});
+}

@@ -33,8 +33,8 @@ private:
 class TFrameDecoder {
 public:
     virtual ~TFrameDecoder() = default;
-    virtual void Reset() {}                 // the next chunk is a key frame
-    virtual bool IntraOnly() const = 0;     // every chunk stands alone
+    virtual void Reset() {}             // the next chunk is a key frame
+    virtual bool IntraOnly() const = 0; // every chunk stands alone
     virtual bool Decode(const std::uint8_t* data, std::size_t size, TDibFrame& out) = 0;
 };
 
@@ -44,6 +44,7 @@ std::int64_t MaxFramePixels(std::uint64_t fileSize);
 
 // Decoders for the stream's format (bitmap header and what follows it in the format record).
 // Null when the format is not one this decoder family handles, or is unusable.
-std::unique_ptr<TFrameDecoder> MakeDibDecoder(const std::vector<std::uint8_t>& format, std::int64_t maxPixels);
+std::unique_ptr<TFrameDecoder> MakeDibDecoder(const std::vector<std::uint8_t>& format,
+                                              std::int64_t maxPixels);
 std::unique_ptr<TFrameDecoder> MakeCodecDecoder(const std::vector<std::uint8_t>& format, FOURCC handler,
                                                 std::int64_t maxPixels, std::string* error);

@@ -22,8 +22,7 @@ void runTimer(std::shared_ptr<TimerThread> t) {
     std::unique_lock lock(t->m);
     Clock::time_point next = Clock::now() + t->period;
     while (!t->stop) {
-        if (t->cv.wait_until(lock, next, [&] { return t->stop; }))
-            break;
+        if (t->cv.wait_until(lock, next, [&] { return t->stop; })) break;
         lock.unlock();
         t->callback();
         lock.lock();
@@ -47,15 +46,13 @@ public:
     }
 
     unsigned SetEvent(int periodMs, std::function<void()> callback) override {
-        if (periodMs < 1 || !callback)
-            return 0;
+        if (periodMs < 1 || !callback) return 0;
         auto t = std::make_shared<TimerThread>();
         t->callback = std::move(callback);
         t->period = std::chrono::milliseconds(periodMs);
         std::lock_guard lock(m_);
         unsigned id = next_++;
-        if (next_ == 0)
-            next_ = 1;
+        if (next_ == 0) next_ = 1;
         t->thread = std::thread(runTimer, t);
         timers_.emplace(id, t);
         return id;
@@ -66,8 +63,7 @@ public:
         {
             std::lock_guard lock(m_);
             auto it = timers_.find(id);
-            if (it == timers_.end())
-                return false;
+            if (it == timers_.end()) return false;
             t = std::move(it->second);
             timers_.erase(it);
         }
@@ -115,11 +111,11 @@ TFakeTimers::TFakeTimers() : s_(std::make_unique<State>()) {}
 TFakeTimers::~TFakeTimers() = default;
 
 unsigned TFakeTimers::SetEvent(int periodMs, std::function<void()> callback) {
-    if (periodMs < 1 || !callback)
-        return 0;
+    if (periodMs < 1 || !callback) return 0;
     std::lock_guard lock(s_->m);
     unsigned id = s_->next++;
-    s_->timers[id] = {periodMs, s_->now + periodMs, std::make_shared<std::function<void()>>(std::move(callback))};
+    s_->timers[id] = {periodMs, s_->now + periodMs,
+                      std::make_shared<std::function<void()>>(std::move(callback))};
     return id;
 }
 
@@ -136,8 +132,7 @@ void TFakeTimers::Advance(std::int64_t ms) {
         for (auto it = s_->timers.begin(); it != s_->timers.end(); ++it)
             if (it->second.due <= target && (best == s_->timers.end() || it->second.due < best->second.due))
                 best = it;
-        if (best == s_->timers.end())
-            break;
+        if (best == s_->timers.end()) break;
         s_->now = best->second.due;
         best->second.due += best->second.period;
         auto callback = best->second.callback;

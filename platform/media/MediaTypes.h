@@ -13,7 +13,9 @@ constexpr FOURCC mmioFOURCC(char a, char b, char c, char d) {
     return FOURCC(std::uint8_t(a)) | (FOURCC(std::uint8_t(b)) << 8) | (FOURCC(std::uint8_t(c)) << 16) |
            (FOURCC(std::uint8_t(d)) << 24);
 }
-inline FOURCC mmioStringToFOURCC(const char* s) { return mmioFOURCC(s[0], s[1], s[2], s[3]); }
+inline FOURCC mmioStringToFOURCC(const char* s) {
+    return mmioFOURCC(s[0], s[1], s[2], s[3]);
+}
 std::string FourCCToString(FOURCC f);
 
 constexpr FOURCC streamtypeVIDEO = mmioFOURCC('v', 'i', 'd', 's');
@@ -65,7 +67,9 @@ static_assert(sizeof(WAVEFORMATEX) == 18);
 #pragma pack(pop)
 
 // Bytes of one row of a device-independent bitmap (rows are padded to 4 bytes).
-constexpr std::int64_t DibRowBytes(std::int64_t width, int bitCount) { return ((width * bitCount + 31) / 32) * 4; }
+constexpr std::int64_t DibRowBytes(std::int64_t width, int bitCount) {
+    return ((width * bitCount + 31) / 32) * 4;
+}
 
 // The stream information record (the 140-byte ANSI layout).
 struct AVISTREAMINFO {

@@ -4,8 +4,7 @@
 #include <QMetaObject>
 
 void PostToUIThread(std::function<void()> fn) {
-    if (!fn)
-        return;
+    if (!fn) return;
     QCoreApplication* app = QCoreApplication::instance();
     if (!app) {
         fn();

@@ -7,12 +7,13 @@
 
 TWaveOut::TWaveOut(const WAVEFORMATEX& format, TWaveDone done) : format_(format), done_(std::move(done)) {}
 
-TWaveOut::~TWaveOut() { CloseNow(); }
+TWaveOut::~TWaveOut() {
+    CloseNow();
+}
 
 void TWaveOut::CloseNow() {
     std::unique_lock lock(m_);
-    if (closed_)
-        return;
+    if (closed_) return;
     closed_ = true;
     lock.unlock();
     Shutdown();
@@ -25,43 +26,34 @@ void TWaveOut::CloseNow() {
 
 void TWaveOut::finish(WAVEHDR* hdr) {
     hdr->dwFlags = (hdr->dwFlags & ~WHDR_INQUEUE) | WHDR_DONE;
-    if (done_)
-        PostToUIThread([done = done_, hdr] { done(hdr); });
+    if (done_) PostToUIThread([done = done_, hdr] { done(hdr); });
 }
 
 MMRESULT TWaveOut::PrepareHeader(WAVEHDR* hdr) {
-    if (!hdr || (!hdr->lpData && hdr->dwBufferLength))
-        return MMSYSERR_INVALPARAM;
+    if (!hdr || (!hdr->lpData && hdr->dwBufferLength)) return MMSYSERR_INVALPARAM;
     std::lock_guard lock(m_);
-    if (closed_)
-        return MMSYSERR_INVALHANDLE;
+    if (closed_) return MMSYSERR_INVALHANDLE;
     hdr->dwFlags |= WHDR_PREPARED;
     Note("prepare", hdr);
     return MMSYSERR_NOERROR;
 }
 
 MMRESULT TWaveOut::UnprepareHeader(WAVEHDR* hdr) {
-    if (!hdr)
-        return MMSYSERR_INVALPARAM;
+    if (!hdr) return MMSYSERR_INVALPARAM;
     std::lock_guard lock(m_);
-    if (hdr->dwFlags & WHDR_INQUEUE)
-        return WAVERR_STILLPLAYING;
+    if (hdr->dwFlags & WHDR_INQUEUE) return WAVERR_STILLPLAYING;
     hdr->dwFlags &= ~WHDR_PREPARED;
     Note("unprepare", hdr);
     return MMSYSERR_NOERROR;
 }
 
 MMRESULT TWaveOut::Write(WAVEHDR* hdr) {
-    if (!hdr)
-        return MMSYSERR_INVALPARAM;
+    if (!hdr) return MMSYSERR_INVALPARAM;
     {
         std::lock_guard lock(m_);
-        if (closed_)
-            return MMSYSERR_INVALHANDLE;
-        if (!(hdr->dwFlags & WHDR_PREPARED))
-            return WAVERR_UNPREPARED;
-        if (hdr->dwFlags & WHDR_INQUEUE)
-            return MMSYSERR_INVALPARAM;
+        if (closed_) return MMSYSERR_INVALHANDLE;
+        if (!(hdr->dwFlags & WHDR_PREPARED)) return WAVERR_UNPREPARED;
+        if (hdr->dwFlags & WHDR_INQUEUE) return MMSYSERR_INVALPARAM;
         hdr->dwFlags = (hdr->dwFlags & ~WHDR_DONE) | WHDR_INQUEUE;
         queue_.push_back(hdr);
         Note("write", hdr);
@@ -73,8 +65,7 @@ MMRESULT TWaveOut::Write(WAVEHDR* hdr) {
 MMRESULT TWaveOut::Pause() {
     {
         std::lock_guard lock(m_);
-        if (closed_)
-            return MMSYSERR_INVALHANDLE;
+        if (closed_) return MMSYSERR_INVALHANDLE;
         paused_ = true;
         Note("pause", nullptr);
     }
@@ -85,8 +76,7 @@ MMRESULT TWaveOut::Pause() {
 MMRESULT TWaveOut::Restart() {
     {
         std::lock_guard lock(m_);
-        if (closed_)
-            return MMSYSERR_INVALHANDLE;
+        if (closed_) return MMSYSERR_INVALHANDLE;
         paused_ = false;
         Note("restart", nullptr);
     }
@@ -97,8 +87,7 @@ MMRESULT TWaveOut::Restart() {
 MMRESULT TWaveOut::Reset() {
     {
         std::lock_guard lock(m_);
-        if (closed_)
-            return MMSYSERR_INVALHANDLE;
+        if (closed_) return MMSYSERR_INVALHANDLE;
         Note("reset", nullptr);
         while (!queue_.empty()) {
             finish(queue_.front());
@@ -113,10 +102,8 @@ MMRESULT TWaveOut::Reset() {
 MMRESULT TWaveOut::Close() {
     {
         std::lock_guard lock(m_);
-        if (closed_)
-            return MMSYSERR_INVALHANDLE;
-        if (!queue_.empty())
-            return WAVERR_STILLPLAYING;
+        if (closed_) return MMSYSERR_INVALHANDLE;
+        if (!queue_.empty()) return WAVERR_STILLPLAYING;
         Note("close", nullptr);
     }
     CloseNow();
@@ -145,8 +132,7 @@ std::size_t TWaveOut::Pull(std::uint8_t* dst, std::size_t n) {
         WAVEHDR* h = queue_.front();
         std::size_t left = h->dwBufferLength - std::min<std::size_t>(headUsed_, h->dwBufferLength);
         std::size_t take = std::min(left, n - got);
-        if (take && dst)
-            std::memcpy(dst + got, h->lpData + headUsed_, take);
+        if (take && dst) std::memcpy(dst + got, h->lpData + headUsed_, take);
         got += take;
         headUsed_ += take;
         if (headUsed_ >= h->dwBufferLength) {
@@ -160,8 +146,7 @@ std::size_t TWaveOut::Pull(std::uint8_t* dst, std::size_t n) {
 
 bool TWaveOut::CompleteHead() {
     std::lock_guard lock(m_);
-    if (queue_.empty())
-        return false;
+    if (queue_.empty()) return false;
     WAVEHDR* h = queue_.front();
     queue_.pop_front();
     headUsed_ = 0;
@@ -197,13 +182,10 @@ MMRESULT WaveOutOpen(std::unique_ptr<TWaveOut>& out, const WAVEFORMATEX& format,
         std::lock_guard lock(factoryLock);
         f = factory();
     }
-    if (f)
-        return f(out, format, std::move(done));
-    if (!IsPlayableFormat(format))
-        return WAVERR_BADFORMAT;
+    if (f) return f(out, format, std::move(done));
+    if (!IsPlayableFormat(format)) return WAVERR_BADFORMAT;
     MMRESULT rc = OpenSdlWaveOut(out, format, done);
-    if (rc == MMSYSERR_NOERROR)
-        return rc;
+    if (rc == MMSYSERR_NOERROR) return rc;
     return OpenSilentWaveOut(out, format, std::move(done));
 }
 

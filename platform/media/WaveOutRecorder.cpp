@@ -8,8 +8,8 @@ public:
         std::lock_guard lock(r_.m_);
         r_.live_.push_back(this);
         ++r_.opens_;
-        r_.calls_.push_back("open " + std::to_string(f.nSamplesPerSec) + "x" + std::to_string(f.nChannels) + "x" +
-                            std::to_string(f.wBitsPerSample));
+        r_.calls_.push_back("open " + std::to_string(f.nSamplesPerSec) + "x" + std::to_string(f.nChannels) +
+                            "x" + std::to_string(f.wBitsPerSample));
     }
     ~Device() override {
         CloseNow();
@@ -26,6 +26,8 @@ protected:
             r_.bytes_.insert(r_.bytes_.end(), hdr->lpData, hdr->lpData + hdr->dwBufferLength);
         } else {
             r_.calls_.push_back(what);
+            if (what == "close")
+                r_.live_.erase(std::remove(r_.live_.begin(), r_.live_.end(), this), r_.live_.end());
         }
     }
 
@@ -34,19 +36,22 @@ private:
 };
 
 TWaveOutRecorder::TWaveOutRecorder() {
-    SetWaveOutFactory([this](std::unique_ptr<TWaveOut>& out, const WAVEFORMATEX& f, TWaveDone done) -> MMRESULT {
-        out.reset();
-        if (FailOpen || !IsPlayableFormat(f)) {
-            std::lock_guard lock(m_);
-            calls_.push_back("open failed");
-            return WAVERR_BADFORMAT;
-        }
-        out = std::make_unique<Device>(*this, f, std::move(done));
-        return MMSYSERR_NOERROR;
-    });
+    SetWaveOutFactory(
+        [this](std::unique_ptr<TWaveOut>& out, const WAVEFORMATEX& f, TWaveDone done) -> MMRESULT {
+            out.reset();
+            if (FailOpen || !IsPlayableFormat(f)) {
+                std::lock_guard lock(m_);
+                calls_.push_back("open failed");
+                return WAVERR_BADFORMAT;
+            }
+            out = std::make_unique<Device>(*this, f, std::move(done));
+            return MMSYSERR_NOERROR;
+        });
 }
 
-TWaveOutRecorder::~TWaveOutRecorder() { SetWaveOutFactory({}); }
+TWaveOutRecorder::~TWaveOutRecorder() {
+    SetWaveOutFactory({});
+}
 
 std::vector<std::string> TWaveOutRecorder::Calls() const {
     std::lock_guard lock(m_);
@@ -84,8 +89,7 @@ int TWaveOutRecorder::Complete(int n) {
     Device* d = nullptr;
     {
         std::lock_guard lock(m_);
-        if (live_.empty())
-            return 0;
+        if (live_.empty()) return 0;
         d = live_.back();
     }
     int done = 0;

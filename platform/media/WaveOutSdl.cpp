@@ -19,8 +19,7 @@ bool audioReady() {
 }
 
 SDL_AudioFormat sdlFormat(const WAVEFORMATEX& f) {
-    if (f.wFormatTag == WAVE_FORMAT_IEEE_FLOAT)
-        return AUDIO_F32LSB;
+    if (f.wFormatTag == WAVE_FORMAT_IEEE_FLOAT) return AUDIO_F32LSB;
     switch (f.wBitsPerSample) {
     case 8:
         return AUDIO_U8;
@@ -48,8 +47,7 @@ public:
         // No changes allowed: SDL converts to whatever the hardware takes, so the buffers are
         // played exactly as written.
         dev_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
-        if (dev_ == 0)
-            return false;
+        if (dev_ == 0) return false;
         silence_ = have.silence;
         SDL_PauseAudioDevice(dev_, 0);
         return true;
@@ -67,8 +65,7 @@ private:
     static void fill(void* user, Uint8* stream, int len) {
         auto* self = static_cast<TSdlWaveOut*>(user);
         std::size_t got = self->Pull(stream, std::size_t(len));
-        if (got < std::size_t(len))
-            std::memset(stream + got, self->silence_, std::size_t(len) - got);
+        if (got < std::size_t(len)) std::memset(stream + got, self->silence_, std::size_t(len) - got);
     }
 
     SDL_AudioDeviceID dev_ = 0;
@@ -79,13 +76,10 @@ private:
 
 MMRESULT OpenSdlWaveOut(std::unique_ptr<TWaveOut>& out, const WAVEFORMATEX& format, TWaveDone done) {
     out.reset();
-    if (!IsPlayableFormat(format))
-        return WAVERR_BADFORMAT;
-    if (!audioReady())
-        return MMSYSERR_NODRIVER;
+    if (!IsPlayableFormat(format)) return WAVERR_BADFORMAT;
+    if (!audioReady()) return MMSYSERR_NODRIVER;
     auto dev = std::make_unique<TSdlWaveOut>(format, std::move(done));
-    if (!dev->Start())
-        return MMSYSERR_NODRIVER;
+    if (!dev->Start()) return MMSYSERR_NODRIVER;
     out = std::move(dev);
     return MMSYSERR_NOERROR;
 }

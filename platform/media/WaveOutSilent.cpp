@@ -31,8 +31,7 @@ protected:
             stop_ = true;
         }
         cv_.notify_all();
-        if (thread_.joinable())
-            thread_.join();
+        if (thread_.joinable()) thread_.join();
     }
 
 private:
@@ -66,8 +65,7 @@ private:
 
 MMRESULT OpenSilentWaveOut(std::unique_ptr<TWaveOut>& out, const WAVEFORMATEX& format, TWaveDone done) {
     out.reset();
-    if (!IsPlayableFormat(format))
-        return WAVERR_BADFORMAT;
+    if (!IsPlayableFormat(format)) return WAVERR_BADFORMAT;
     out = std::make_unique<TSilentWaveOut>(format, std::move(done));
     return MMSYSERR_NOERROR;
 }
