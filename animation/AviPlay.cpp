@@ -26,6 +26,7 @@ TQuillAVIPlay::TQuillAVIPlay(TComponent* owner, TWinControl* parent)
     : TWinControl(owner, parent, new TPaintHost), FTimers(&SystemTimers()) {
     // Every pixel is painted from the composed picture, so nothing beneath is painted first.
     widget_->setAttribute(Qt::WA_OpaquePaintEvent);
+    PrepareUIThreadPosting();
     SetBounds(Left(), Top(), 100, 50);
     FAudio = std::make_unique<TAudioPlay>();
     TAviPlayerHook::Add(this);

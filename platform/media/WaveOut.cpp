@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cstring>
 
-TWaveOut::TWaveOut(const WAVEFORMATEX& format, TWaveDone done) : format_(format), done_(std::move(done)) {}
+TWaveOut::TWaveOut(const WAVEFORMATEX& format, TWaveDone done) : format_(format), done_(std::move(done)) {
+    PrepareUIThreadPosting();
+}
 
 TWaveOut::~TWaveOut() {
     CloseNow();
