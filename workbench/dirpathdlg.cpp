@@ -2,4 +2,4 @@
 
 Tfolderdlg1* folderdlg1 = nullptr;
 
-Tfolderdlg1::Tfolderdlg1(TComponent* AOwner) : TComponent(AOwner) {}
+Tfolderdlg1::Tfolderdlg1(TComponent* AOwner) : TForm(AOwner) {}

@@ -1,7 +1,7 @@
 #pragma once
-#include "Controls.h"
+#include "Forms.h"
 
-class Tfolderdlg1 : public TComponent {
+class Tfolderdlg1 : public TForm {
 public:
     explicit Tfolderdlg1(TComponent* AOwner = nullptr);
 };

@@ -2,4 +2,4 @@
 
 THelpfrm* Helpfrm = nullptr;
 
-THelpfrm::THelpfrm(TComponent* AOwner) : TComponent(AOwner) {}
+THelpfrm::THelpfrm(TComponent* AOwner) : TForm(AOwner) {}

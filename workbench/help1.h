@@ -1,7 +1,7 @@
 #pragma once
-#include "Controls.h"
+#include "Forms.h"
 
-class THelpfrm : public TComponent {
+class THelpfrm : public TForm {
 public:
     explicit THelpfrm(TComponent* AOwner = nullptr);
 };

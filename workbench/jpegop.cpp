@@ -2,4 +2,4 @@
 
 Tjpop1* jpop1 = nullptr;
 
-Tjpop1::Tjpop1(TComponent* AOwner) : TComponent(AOwner) {}
+Tjpop1::Tjpop1(TComponent* AOwner) : TForm(AOwner) {}

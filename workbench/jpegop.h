@@ -1,7 +1,7 @@
 #pragma once
-#include "Controls.h"
+#include "Forms.h"
 
-class Tjpop1 : public TComponent {
+class Tjpop1 : public TForm {
 public:
     explicit Tjpop1(TComponent* AOwner = nullptr);
 };

@@ -2,4 +2,4 @@
 
 Tnewsizefrm* newsizefrm = nullptr;
 
-Tnewsizefrm::Tnewsizefrm(TComponent* AOwner) : TComponent(AOwner) {}
+Tnewsizefrm::Tnewsizefrm(TComponent* AOwner) : TForm(AOwner) {}

@@ -1,7 +1,7 @@
 #pragma once
-#include "Controls.h"
+#include "Forms.h"
 
-class Tnewsizefrm : public TComponent {
+class Tnewsizefrm : public TForm {
 public:
     explicit Tnewsizefrm(TComponent* AOwner = nullptr);
 };

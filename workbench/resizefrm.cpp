@@ -2,4 +2,4 @@
 
 TResizeForm* ResizeForm = nullptr;
 
-TResizeForm::TResizeForm(TComponent* AOwner) : TComponent(AOwner) {}
+TResizeForm::TResizeForm(TComponent* AOwner) : TForm(AOwner) {}

@@ -1,7 +1,7 @@
 #pragma once
-#include "Controls.h"
+#include "Forms.h"
 
-class TResizeForm : public TComponent {
+class TResizeForm : public TForm {
 public:
     explicit TResizeForm(TComponent* AOwner = nullptr);
 };
