@@ -1,0 +1,28 @@
+#pragma once
+#include "Controls.h"
+
+class TCustomForm;
+
+// The screen: its size (from the real screen unless a test set one) and the screen cursor,
+// which overrides every control's cursor while it is not crDefault.
+class TScreen {
+public:
+    int Width() const;
+    int Height() const;
+    void SetSize(int w, int h);
+    void ClearSize();
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor c);
+    int PixelsPerInch() const { return 96; }
+    int FormCount() const;
+    TCustomForm* Forms(int i) const;
+    TCustomForm* ActiveForm() const;
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+    TCursor cursor_ = crDefault;
+    bool overridden_ = false;
+};
+
+extern TScreen* Screen;
