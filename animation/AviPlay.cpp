@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 // a * b / c rounded to the nearest, halves away from zero; -1 when c is 0.
@@ -18,7 +19,7 @@ std::int32_t MulDiv(std::int64_t a, std::int64_t b, std::int64_t c) {
     return std::int32_t(q);
 }
 
-// Frame sizes a hostile header could make absurd; a control larger than this is never wanted.
+// A side no film frame needs; the decoders refuse larger frames anyway.
 constexpr int kMaxFrameSide = 8192;
 } // namespace
 
@@ -188,8 +189,12 @@ void TQuillAVIPlay::Open() {
     FAudioStream = FAVIFile->GetStream(streamtypeAUDIO);
     const AVISTREAMINFO& info = FVideoStream->Info();
     FCount = std::int32_t(info.dwLength);
-    FFrameWidth = std::clamp(info.rcFrame().Width(), 0, kMaxFrameSide);
-    FFrameHeight = std::clamp(info.rcFrame().Height(), 0, kMaxFrameSide);
+    // A frame rectangle larger than the frames themselves is a broken header: the control
+    // never grows past what the decoder can fill.
+    const BITMAPINFOHEADER bi = FVideoStream->BitmapHeader();
+    const int biHeight = bi.biHeight == INT32_MIN ? 0 : std::abs(bi.biHeight);
+    FFrameWidth = std::clamp(info.rcFrame().Width(), 0, std::clamp(bi.biWidth, 0, kMaxFrameSide));
+    FFrameHeight = std::clamp(info.rcFrame().Height(), 0, std::min(biHeight, kMaxFrameSide));
     FStartFrame = std::int32_t(info.dwStart);
     FStopFrame = FCount - 1;
     FCurrent = std::int32_t(info.dwStart);

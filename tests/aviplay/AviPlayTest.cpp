@@ -84,6 +84,21 @@ TEST(AviPlayOpen, OpeningReadsTheStreamAndSizesTheControl) {
     EXPECT_EQ(p.events.size(), 2u);
 }
 
+TEST(AviPlayOpen, AFrameRectangleLargerThanTheFramesDoesNotGrowTheControl) {
+    Player p;
+    std::vector<std::uint8_t> bytes = MakeAvi(film(3));
+    std::size_t strh = FindFourCC(bytes, "strh");
+    bytes[strh + 8 + 52] = 0xFF; // frame rectangle right and bottom: 32767
+    bytes[strh + 8 + 53] = 0x7F;
+    bytes[strh + 8 + 54] = 0xFF;
+    bytes[strh + 8 + 55] = 0x7F;
+    WriteBytes(p.dir.file("wide.avi"), bytes);
+    p.avi->SetFileName(p.dir.file("wide.avi"));
+    ASSERT_TRUE(p.avi->IsOpen());
+    EXPECT_EQ(p.avi->Width(), 32);
+    EXPECT_EQ(p.avi->Height(), 24);
+}
+
 TEST(AviPlayTiming, ThePeriodComesFromScaleAndRate) {
     struct Case {
         std::uint32_t scale, rate;
