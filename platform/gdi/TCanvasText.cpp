@@ -8,6 +8,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QString>
@@ -42,6 +43,17 @@ QFont qfontOf(const TFont& f) {
     return q;
 }
 
+// The cell: ascent and descent each rounded up, so hinted glyphs stay inside it.
+struct Cell {
+    int ascent;
+    int height;
+};
+Cell cellOf(const QFont& q) {
+    QFontMetricsF fm(q);
+    int a = int(std::ceil(fm.ascent() - 1e-6)), d = int(std::ceil(fm.descent() - 1e-6));
+    return {a, a + d};
+}
+
 // Draws text with its cell's top-left at (x, y), turned by the font's escapement. With a clip
 // rectangle only what lies inside it is drawn, and an opaque background fills the rectangle.
 void drawText(TCanvas& c, int x, int y, const std::string& text, const TRect* clip) {
@@ -50,7 +62,8 @@ void drawText(TCanvas& c, int x, int y, const std::string& text, const TRect* cl
     QString s = QString::fromUtf8(text.data(), qsizetype(text.size()));
     QFont font = qfontOf(c.Font);
     QFontMetrics fm(font);
-    int tw = fm.horizontalAdvance(s), th = fm.height();
+    Cell cell = cellOf(font);
+    int tw = fm.horizontalAdvance(s), th = cell.height;
     bool opaque = c.Brush.Style == bsSolid && !c.Brush.Bitmap;
 
     QTransform t;
@@ -74,7 +87,7 @@ void drawText(TCanvas& c, int x, int y, const std::string& text, const TRect* cl
         if (opaque && !clip) p.fillRect(QRectF(0, 0, tw, th), QColor(0, 0, 255));
         p.setFont(font);
         p.setPen(QColor(255, 0, 0));
-        p.drawText(QPointF(0, fm.ascent()), s);
+        p.drawText(QPointF(0, cell.ascent), s);
         p.end();
         for (int yy = 0; yy < bounds.Height(); ++yy) {
             const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(yy));
@@ -124,5 +137,5 @@ int TCanvas::TextWidth(const std::string& text) const {
 
 int TCanvas::TextHeight(const std::string& text) const {
     (void)text;
-    return QFontMetrics(qfontOf(Font)).height();
+    return cellOf(qfontOf(Font)).height;
 }
