@@ -1,0 +1,10 @@
+#pragma once
+#include "Forms.h"
+
+// The area options asked after an outline capture.
+class Toptions1 : public TForm {
+public:
+    explicit Toptions1(TComponent* AOwner = nullptr);
+};
+
+extern Toptions1* options1;

@@ -1,0 +1,60 @@
+#include "TarnwickProgram.h"
+
+#include "Application.h"
+#include "REMain.h"
+#include "aboutfrm1.h"
+#include "animcap.h"
+#include "backgroundsfrm.h"
+#include "bkfrframesfrm.h"
+#include "forgrndfrm.h"
+#include "frameeditfrm.h"
+#include "help1.h"
+#include "imview.h"
+#include "jpegop.h"
+#include "listcopier.h"
+#include "mn1.h"
+#include "mydialog.h"
+#include "preference.h"
+#include "prepforproject.h"
+#include "screengrab.h"
+#include "seriesform.h"
+#include "soundfrm1.h"
+#include "soundfrm2p.h"
+#include "targetfrm.h"
+#include "velmorafrm.h"
+#include "wiz1.h"
+
+namespace quickview {
+
+void CreateTarnwickWindows() {
+    Application->CreateForm(mn);
+    Application->CreateForm(Mainfrm);
+    Application->CreateForm(Aboutform);
+    Application->CreateForm(AnimCap1);
+    Application->CreateForm(Helpfrm);
+    Application->CreateForm(listcpy2);
+    Application->CreateForm(prepforproj);
+    Application->CreateForm(Screengrabberfrm);
+    Application->CreateForm(MainForm);
+    Application->CreateForm(picform1);
+    Application->CreateForm(Soundfrm);
+    Application->CreateForm(wizfrm);
+    Application->CreateForm(seriesfrm2);
+    Application->CreateForm(preference1);
+    Application->CreateForm(Soundfrm2);
+    Application->CreateForm(bkgfrm);
+    Application->CreateForm(sprform);
+    Application->CreateForm(framecomposerfrm);
+    Application->CreateForm(editframefrm);
+    Application->CreateForm(newtargetfrm);
+    Application->CreateForm(::jpop1);
+    Application->CreateForm(::mydialog1);
+}
+
+void StartTarnwick() {
+    Application->Initialize();
+    Application->SetTitle("Velmora");
+    CreateTarnwickWindows();
+}
+
+} // namespace quickview

@@ -1,0 +1,14 @@
+#include "imview.h"
+
+namespace quickview {
+
+Tpicform1* picform1 = nullptr;
+
+Tpicform1::Tpicform1(TComponent* AOwner) : TForm(AOwner) {
+    SetName("picform1");
+    SetCaption("Image Browser");
+    SetBounds(0, 0, 600, 450);
+    OnCreate = [this](TObject*) { CenterOnScreen(); };
+}
+
+} // namespace quickview

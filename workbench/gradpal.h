@@ -1,0 +1,10 @@
+#pragma once
+#include "Forms.h"
+
+// The gradient colour list maker.
+class Tgradform1 : public TForm {
+public:
+    explicit Tgradform1(TComponent* AOwner = nullptr);
+};
+
+extern Tgradform1* gradform1;
