@@ -23,13 +23,6 @@ bool usesPattern(std::uint8_t code) {
     return ((code >> 4) & 0x0F) != (code & 0x0F);
 }
 
-std::uint32_t rop3Generic(std::uint8_t code, std::uint32_t p, std::uint32_t s, std::uint32_t d) {
-    std::uint32_t r = 0;
-    for (int i = 0; i < 8; ++i)
-        if (code & (1 << i)) r |= ((i & 4) ? p : ~p) & ((i & 2) ? s : ~s) & ((i & 1) ? d : ~d);
-    return r;
-}
-
 // One destination row: d[i] = rop(p[i], s[i], d[i]), kept in range by mask/top.
 template <class T>
 void rop3Row(std::uint8_t code, T* d, const std::uint32_t* s, const std::uint32_t* p, int n,
@@ -75,9 +68,18 @@ void rop3Row(std::uint8_t code, T* d, const std::uint32_t* s, const std::uint32_
     case 0xAA:
         return;
     default: {
-        static const std::uint32_t zero = 0;
-        for (int i = 0; i < n; ++i)
-            d[i] = fin(rop3Generic(code, p ? p[i] : zero, s ? s[i] : zero, d[i]));
+        // Every other code from its truth table: the sum of the minterms whose bit is set.
+        std::uint32_t m[8];
+        for (int k = 0; k < 8; ++k)
+            m[k] = (code >> k) & 1 ? 0xFFFFFFFFu : 0u;
+        for (int i = 0; i < n; ++i) {
+            std::uint32_t pp = p ? p[i] : 0, ss = s ? s[i] : 0, dd = d[i];
+            std::uint32_t np = ~pp, ns = ~ss, nd = ~dd;
+            std::uint32_t r = (m[0] & np & ns & nd) | (m[1] & np & ns & dd) | (m[2] & np & ss & nd) |
+                              (m[3] & np & ss & dd) | (m[4] & pp & ns & nd) | (m[5] & pp & ns & dd) |
+                              (m[6] & pp & ss & nd) | (m[7] & pp & ss & dd);
+            d[i] = fin(r);
+        }
         return;
     }
     }
@@ -106,9 +108,10 @@ private:
 // Reads source pixels as colour words.
 struct SourceWords {
     const TBitmap& bmp;
+    bool indexed;
     std::uint32_t lut[256];
-    explicit SourceWords(const TBitmap& b) : bmp(b) {
-        if (bmp.IsIndexed()) {
+    explicit SourceWords(const TBitmap& b) : bmp(b), indexed(b.IsIndexed()) {
+        if (indexed) {
             for (int i = 0; i < 256; ++i) {
                 std::uint32_t c = 0;
                 const HPALETTE& pal = bmp.Palette();
@@ -121,7 +124,7 @@ struct SourceWords {
         }
     }
     std::uint32_t At(const std::uint8_t* row, int x) const {
-        if (bmp.IsIndexed()) return lut[row[x]];
+        if (indexed) return lut[row[x]];
         return reinterpret_cast<const std::uint32_t*>(row)[x] | 0xFF000000u;
     }
 };

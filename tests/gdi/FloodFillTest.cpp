@@ -3,7 +3,9 @@
 #include "PixelPicture.h"
 #include "TCanvas.h"
 
+#include <deque>
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace gdi_test;
 
@@ -124,4 +126,55 @@ TEST(FloodFill, LargeSpiralNeedsNoRecursion) {
         for (int x = 0; x < n; ++x)
             red += again.GetPixel(x, y) == clRed;
     EXPECT_EQ(red, 0);
+}
+
+TEST(FloodFill, MatchesAPlainBreadthFirstFillOnNoise) {
+    // Random two-colour pictures full of pockets and leaks, filled every way the fill can run:
+    // painting as it goes (solid), and marking first (a one-colour pattern brush).
+    std::mt19937 rng(11);
+    TBitmap single(1, 1);
+    single.SetPixel(0, 0, clRed);
+    for (int round = 0; round < 40; ++round) {
+        const int W = 23, H = 17;
+        TBitmap pic(W, H, round % 4 == 3 ? pf8bit : pf24bit);
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x)
+                pic.SetPixel(x, y, rng() % 100 < 38 ? clBlack : clWhite);
+        int sx = int(rng() % W), sy = int(rng() % H);
+        TFillStyle style = round % 2 ? fsBorder : fsSurface;
+        TColor seedColour = pic.GetPixel(sx, sy);
+        TColor colour = style == fsSurface ? seedColour : (seedColour == clBlack ? clWhite : clBlack);
+        // Reference: breadth first over 4-neighbours.
+        std::vector<bool> in(std::size_t(W * H), false);
+        auto qualifies = [&](int x, int y) {
+            TColor c = pic.GetPixel(x, y);
+            return style == fsSurface ? c == colour : c != colour;
+        };
+        if (qualifies(sx, sy)) {
+            std::deque<TPoint> q{{sx, sy}};
+            in[std::size_t(sy * W + sx)] = true;
+            while (!q.empty()) {
+                TPoint p = q.front();
+                q.pop_front();
+                for (TPoint d : {TPoint{1, 0}, TPoint{-1, 0}, TPoint{0, 1}, TPoint{0, -1}}) {
+                    int nx = p.x + d.x, ny = p.y + d.y;
+                    if (nx < 0 || ny < 0 || nx >= W || ny >= H || in[std::size_t(ny * W + nx)] ||
+                        !qualifies(nx, ny))
+                        continue;
+                    in[std::size_t(ny * W + nx)] = true;
+                    q.push_back({nx, ny});
+                }
+            }
+        }
+        for (bool pattern : {false, true}) {
+            TBitmap b = pic;
+            b.Canvas().Brush.Color = clRed;
+            b.Canvas().Brush.Bitmap = pattern ? &single : nullptr;
+            b.Canvas().FloodFill(sx, sy, colour, style);
+            for (int y = 0; y < H; ++y)
+                for (int x = 0; x < W; ++x)
+                    ASSERT_EQ(b.GetPixel(x, y), in[std::size_t(y * W + x)] ? clRed : pic.GetPixel(x, y))
+                        << "round " << round << " at " << x << "," << y << (pattern ? " pattern" : " solid");
+        }
+    }
 }
