@@ -344,60 +344,63 @@ bool StretchBitmap(TCanvas& dst, int x, int y, int w, int h, const TBitmap& src,
     ToStorage conv(bmp);
     int mode = GetStretchBltMode(dst);
     int n = c.Width();
-    std::vector<std::uint32_t> acc;
-    std::vector<std::uint32_t> sums;
+    std::vector<std::uint32_t> acc, sums, rowWords;
+    // A source row as colour words: the row itself on true colour, converted on palette bitmaps.
+    auto wordsOf = [&](int yy) -> const std::uint32_t* {
+        const std::uint8_t* row = from->ScanLine(yy);
+        if (!words.indexed) return reinterpret_cast<const std::uint32_t*>(row);
+        rowWords.resize(std::size_t(from->Width()));
+        for (int x = 0; x < from->Width(); ++x)
+            rowWords[std::size_t(x)] = words.lut[row[x]];
+        return rowWords.data();
+    };
+    bool orMode = mode == WHITEONBLACK;
     combineRect(
         dst, c, code,
         [&](int i, std::uint32_t* out) {
             const Block& rb = rows[std::size_t(i0 + i)];
-            if (mode == COLORONCOLOR || (rb.b - rb.a == 1 && mode != HALFTONE)) {
-                // One source row: drop or, with a one-row block, combine columns only.
-                const std::uint8_t* row = from->ScanLine(rb.a);
-                for (int k = 0; k < n; ++k) {
-                    const Block& cb = cols[std::size_t(j0 + k)];
-                    std::uint32_t v = words.At(row, cb.a);
-                    if (mode != COLORONCOLOR)
-                        for (int xx = cb.a + 1; xx < cb.b; ++xx)
-                            v = mode == WHITEONBLACK ? (v | words.At(row, xx)) : (v & words.At(row, xx));
-                    out[k] = conv(v);
-                }
+            const Block* cb = &cols[std::size_t(j0)];
+            if (mode == COLORONCOLOR) {
+                const std::uint32_t* row = wordsOf(rb.a);
+                for (int k = 0; k < n; ++k)
+                    out[k] = conv(row[cb[k].a]);
                 return;
             }
             if (mode == HALFTONE) {
-                sums.assign(std::size_t(n) * 4, 0);
+                sums.assign(std::size_t(n) * 3, 0);
                 for (int yy = rb.a; yy < rb.b; ++yy) {
-                    const std::uint8_t* row = from->ScanLine(yy);
-                    for (int k = 0; k < n; ++k) {
-                        const Block& cb = cols[std::size_t(j0 + k)];
-                        std::uint32_t* s4 = &sums[std::size_t(k) * 4];
-                        for (int xx = cb.a; xx < cb.b; ++xx) {
-                            std::uint32_t v = words.At(row, xx);
-                            s4[0] += v & 0xFF;
-                            s4[1] += (v >> 8) & 0xFF;
-                            s4[2] += (v >> 16) & 0xFF;
+                    const std::uint32_t* row = wordsOf(yy);
+                    std::uint32_t* s3 = sums.data();
+                    for (int k = 0; k < n; ++k, s3 += 3)
+                        for (int xx = cb[k].a; xx < cb[k].b; ++xx) {
+                            std::uint32_t v = row[xx];
+                            s3[0] += v & 0xFF;
+                            s3[1] += (v >> 8) & 0xFF;
+                            s3[2] += (v >> 16) & 0xFF;
                         }
-                    }
                 }
                 int bh = rb.b - rb.a;
-                for (int k = 0; k < n; ++k) {
-                    const Block& cb = cols[std::size_t(j0 + k)];
-                    std::uint32_t cnt = std::uint32_t(bh * (cb.b - cb.a));
-                    const std::uint32_t* s4 = &sums[std::size_t(k) * 4];
-                    std::uint32_t b = (s4[0] + cnt / 2) / cnt, g = (s4[1] + cnt / 2) / cnt,
-                                  r = (s4[2] + cnt / 2) / cnt;
+                const std::uint32_t* s3 = sums.data();
+                for (int k = 0; k < n; ++k, s3 += 3) {
+                    std::uint32_t cnt = std::uint32_t(bh * (cb[k].b - cb[k].a)), half = cnt / 2;
+                    std::uint32_t b = (s3[0] + half) / cnt, g = (s3[1] + half) / cnt,
+                                  r = (s3[2] + half) / cnt;
                     out[k] = conv(0xFF000000u | (r << 16) | (g << 8) | b);
                 }
                 return;
             }
-            bool orMode = mode == WHITEONBLACK;
+            // AND (black on white) or OR (white on black) of every pixel a destination pixel drops.
             acc.assign(std::size_t(n), orMode ? 0u : 0xFFFFFFFFu);
             for (int yy = rb.a; yy < rb.b; ++yy) {
-                const std::uint8_t* row = from->ScanLine(yy);
+                const std::uint32_t* row = wordsOf(yy);
                 for (int k = 0; k < n; ++k) {
-                    const Block& cb = cols[std::size_t(j0 + k)];
                     std::uint32_t v = acc[std::size_t(k)];
-                    for (int xx = cb.a; xx < cb.b; ++xx)
-                        v = orMode ? (v | words.At(row, xx)) : (v & words.At(row, xx));
+                    if (orMode)
+                        for (int xx = cb[k].a; xx < cb[k].b; ++xx)
+                            v |= row[xx];
+                    else
+                        for (int xx = cb[k].a; xx < cb[k].b; ++xx)
+                            v &= row[xx];
                     acc[std::size_t(k)] = v;
                 }
             }

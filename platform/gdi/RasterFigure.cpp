@@ -71,7 +71,43 @@ void DashWalk(const PenShape& ps, const std::vector<TPoint>& walk, Figure& f, lo
     }
 }
 
+namespace {
+// Cuts a segment to the square [-kFar, kFar]^2 (Liang-Barsky); false when nothing is left.
+bool cutToFar(TPoint& a, TPoint& b, bool& endCut) {
+    double x0 = a.x, y0 = a.y, dx = double(b.x) - a.x, dy = double(b.y) - a.y;
+    double t0 = 0, t1 = 1;
+    const double lim = kFar;
+    auto edge = [&](double p, double q) {
+        if (p == 0) return q >= 0;
+        double r = q / p;
+        if (p < 0) {
+            if (r > t1) return false;
+            t0 = std::max(t0, r);
+        } else {
+            if (r < t0) return false;
+            t1 = std::min(t1, r);
+        }
+        return true;
+    };
+    if (!edge(-dx, x0 + lim) || !edge(dx, lim - x0) || !edge(-dy, y0 + lim) || !edge(dy, lim - y0))
+        return false;
+    endCut = t1 < 1;
+    TPoint na{int(std::lround(x0 + t0 * dx)), int(std::lround(y0 + t0 * dy))};
+    TPoint nb{int(std::lround(x0 + t1 * dx)), int(std::lround(y0 + t1 * dy))};
+    a = na;
+    b = nb;
+    return true;
+}
+} // namespace
+
 void LineWalk(std::vector<TPoint>& walk, TPoint a, TPoint b, bool withEnd) {
+    // Lines reaching far beyond any bitmap are cut first, so a walk never runs for ages.
+    auto far = [](TPoint p) { return p.x < -kFar || p.x > kFar || p.y < -kFar || p.y > kFar; };
+    if (far(a) || far(b)) {
+        bool endCut = false;
+        if (!cutToFar(a, b, endCut)) return;
+        withEnd = withEnd || endCut;
+    }
     std::size_t first = walk.size();
     WalkLine(a.x, a.y, b.x, b.y, [&](int x, int y) { walk.push_back({x, y}); });
     if (!withEnd && walk.size() > first) walk.pop_back();

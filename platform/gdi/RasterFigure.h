@@ -33,6 +33,15 @@ PenShape PenShapeOf(const TPen& pen);
 // pattern position across the segments of one figure.
 void DashWalk(const PenShape& ps, const std::vector<TPoint>& walk, Figure& f, long long& pos);
 
+// Coordinates beyond this are far outside any bitmap: lines are cut there, boxes kept within
+// kFarBox so that their arithmetic cannot overflow.
+constexpr int kFar = 1 << 20;
+constexpr int kFarBox = 1 << 28;
+inline TRect ClampBox(const TRect& r) {
+    auto c = [](int v) { return v < -kFarBox ? -kFarBox : (v > kFarBox ? kFarBox : v); };
+    return {c(r.Left), c(r.Top), c(r.Right), c(r.Bottom)};
+}
+
 // Appends the pixels of a one-pixel line to walk, the end point left out unless withEnd.
 void LineWalk(std::vector<TPoint>& walk, TPoint a, TPoint b, bool withEnd);
 

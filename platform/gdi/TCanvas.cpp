@@ -111,7 +111,7 @@ std::vector<TPoint> rectWalk(const TRect& r) {
 } // namespace
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
-    TRect box = NormalizeRect(Rect(x1, y1, x2, y2));
+    TRect box = ClampBox(NormalizeRect(Rect(x1, y1, x2, y2)));
     PenShape ps = PenShapeOf(Pen);
     Figure f;
     TRect clip = ClipRect();
@@ -131,7 +131,8 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     }
     if (ps.dashes) {
         long long pos = 0;
-        DashWalk(ps, rectWalk(box), f, pos);
+        TRect near = IntersectRect(box, Rect(-kFar, -kFar, kFar, kFar));
+        DashWalk(ps, rectWalk(near.IsEmpty() ? TRect{} : near), f, pos);
         AddRing(outer, nullptr, clip, nullptr, &f.fill);
     } else if (ps.width == 1) {
         AddRing(outer, nullptr, clip, &f.pen, &f.fill);
@@ -160,7 +161,7 @@ void TCanvas::FillRect(const TRect& r) {
 
 void TCanvas::FrameRect(const TRect& r) {
     TBitmap& bmp = *target_;
-    TRect box = NormalizeRect(r);
+    TRect box = ClampBox(NormalizeRect(r));
     if (box.IsEmpty()) return;
     Ink ink = BrushInk(bmp, Brush, pmCopy);
     if (ink.kind == Ink::None) return;

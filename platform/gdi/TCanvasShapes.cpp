@@ -45,7 +45,7 @@ BoxRings ringsFor(RowShape::Kind kind, const TRect& box, int cw, int ch, const P
 
 // Outline and inside of an ellipse or rounded rectangle.
 void boxFigure(TCanvas& c, RowShape::Kind kind, TRect box, int cw, int ch, Figure& f) {
-    box = NormalizeRect(box);
+    box = ClampBox(NormalizeRect(box));
     PenShape ps = PenShapeOf(c.Pen);
     TRect clip = c.ClipRect();
     if (!ps.visible) {
@@ -91,7 +91,7 @@ struct Sweep {
 enum ArcKind { kArc, kPie, kChord };
 
 void arcFigure(TCanvas& c, TRect box, int x3, int y3, int x4, int y4, ArcKind kind, Figure& f) {
-    box = NormalizeRect(box);
+    box = ClampBox(NormalizeRect(box));
     PenShape ps = PenShapeOf(c.Pen);
     TRect clip = c.ClipRect();
     if (box.IsEmpty()) return;
@@ -141,6 +141,8 @@ void arcFigure(TCanvas& c, TRect box, int x3, int y3, int x4, int y4, ArcKind ki
         RowShape s{RowShape::Ellipse, Rect(box.Left, box.Top, box.Right - 1, box.Bottom - 1)};
         AddRing(s, &s, clip, nullptr, &inside);
     }
+    ring.Clip(clip);
+    inside.Clip(clip);
     ring.Normalise();
     inside.Normalise();
 

@@ -219,6 +219,21 @@ TEST(CanvasFigure, FiguresFarOutsideTheBitmapAreClipped) {
     EXPECT_EQ(b.GetPixel(0, 2), clRed);
     EXPECT_EQ(b.GetPixel(5, 5), clBlack);
     EXPECT_EQ(b.GetPixel(5, 7), clRed);
+
+    // Lines and figures reaching to the ends of the coordinate range finish at once.
+    TBitmap l(10, 8);
+    TCanvas& lc = l.Canvas();
+    lc.MoveTo(-2000000000, 3);
+    lc.LineTo(2000000000, 3);
+    lc.Pen.Width = 3;
+    lc.Pen.Style = psDash;
+    lc.Brush.Style = bsClear;
+    lc.Ellipse(-2100000000, -2100000000, 2100000000, 2100000000);
+    lc.Pie(-2100000000, -5, 2100000000, 2100000000, 0, 0, 5, 5);
+    lc.Pen.Width = 1;
+    lc.Rectangle(-2100000000, -2100000000, 2100000000, 2100000000);
+    for (int x = 0; x < 10; ++x)
+        EXPECT_EQ(l.GetPixel(x, 3), clBlack) << x;
 }
 
 TEST(CanvasFigure, PixelsOutsideReadAllBitsAndWritesAreDropped) {
