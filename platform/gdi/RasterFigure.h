@@ -19,6 +19,11 @@ struct Figure {
 // bitmap, paints them with the canvas's pen mode and reports the touched rectangle.
 void DrawFigure(TCanvas& canvas, Figure& f, bool filled);
 
+// Whether a brush paints anything inside a figure.
+inline bool FillsInside(const TBrush& b) {
+    return b.Style != bsClear || b.Bitmap;
+}
+
 // The pen as drawn: width at least 1, no dash styles on wide pens.
 struct PenShape {
     bool visible = true;
@@ -35,7 +40,7 @@ void DashWalk(const PenShape& ps, const std::vector<TPoint>& walk, Figure& f, lo
 
 // Coordinates beyond this are far outside any bitmap: lines are cut there, boxes kept within
 // kFarBox so that their arithmetic cannot overflow.
-constexpr int kFar = 1 << 20;
+constexpr int kFar = 1 << 17;
 constexpr int kFarBox = 1 << 28;
 inline TRect ClampBox(const TRect& r) {
     auto c = [](int v) { return v < -kFarBox ? -kFarBox : (v > kFarBox ? kFarBox : v); };

@@ -123,6 +123,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
         DrawFigure(*this, f, true);
         return;
     }
+    SpanSet* fill = FillsInside(Brush) ? &f.fill : nullptr; // a clear brush needs no inside
     RowShape outer{RowShape::Rect, box};
     if (ps.width > 1 && !ps.insideFrame) {
         int w = ps.width;
@@ -133,14 +134,14 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
         long long pos = 0;
         TRect near = IntersectRect(box, Rect(-kFar, -kFar, kFar, kFar));
         DashWalk(ps, rectWalk(near.IsEmpty() ? TRect{} : near), f, pos);
-        AddRing(outer, nullptr, clip, nullptr, &f.fill);
+        AddRing(outer, nullptr, clip, nullptr, fill);
     } else if (ps.width == 1) {
-        AddRing(outer, nullptr, clip, &f.pen, &f.fill);
+        AddRing(outer, nullptr, clip, &f.pen, fill);
     } else {
         int w = ps.width;
         RowShape inner{RowShape::Rect, Rect(outer.box.Left + w, outer.box.Top + w, outer.box.Right - w,
                                             outer.box.Bottom - w)};
-        AddRing(outer, &inner, clip, &f.pen, &f.fill);
+        AddRing(outer, &inner, clip, &f.pen, fill);
     }
     DrawFigure(*this, f, true);
 }

@@ -95,6 +95,27 @@ constexpr int STRETCH_HALFTONE = HALFTONE;
 // Drawing on a bitmap, as a device context does: right and bottom edges of figures are
 // excluded, reversed corners are normalised, everything is clipped to the bitmap, and every
 // operation reports the rectangle it touched to the bitmap (TBitmap::Changed).
+//
+// Each figure is composed as a set of pixels before it is painted, so no pixel of one figure is
+// painted twice: an outline drawn twice in an XOR-like pen mode gives back every pixel, and a
+// NOT-XOR figure on white shows exactly what copy mode paints. The pen mode applies to the pen
+// and to the inside of filled figures; FillRect, FrameRect, FloodFill and text always copy.
+//
+// Pens: one-pixel lines by Bresenham's rule with the end point left out; pens wider than one
+// pixel are round tips along the line, both ends included (even widths sit half a pixel up and
+// left). Dash styles apply to one-pixel pens (dash 18/6, dot 3/3, dash-dot 9/6/3/6,
+// dash-dot-dot 9/3/3/3/3/3); their gaps show the brush colour while the brush is solid and are
+// transparent otherwise; wider pens draw them solid. psInsideFrame keeps a wide pen inside the
+// figure's box. Without a pen (psClear) a rectangle, ellipse, round rectangle, pie or chord is
+// filled one pixel less to the right and below, as the platform does.
+//
+// Brushes: hatches are 8 x 8 cells from the bitmap origin with lines in the brush colour over
+// transparent pixels; a pattern bitmap is tiled from the bitmap origin. In block copies a hatch
+// has white between its lines and a clear brush gives its colour.
+//
+// Palette bitmaps: colours are stored as the nearest palette index, and the raster operations
+// (pen modes and ROP3 codes) work on the indexes, as on a palette device; pixel reads give the
+// palette colour.
 class TCanvas {
 public:
     explicit TCanvas(TBitmap* target);
@@ -134,7 +155,12 @@ public:
     TColor Pixels(int x, int y) const;
     void SetPixels(int x, int y, TColor c);
 
+    // Text with its cell's top-left at (x, y), turned counter-clockwise about that point by
+    // Font.Escapement; unantialiased glyphs in Font.Color; the cell (TextWidth x TextHeight) is
+    // filled with the brush colour behind them while the brush is solid. Needs the application
+    // object (fonts come from it). TextOut moves the pen position to the cell's right end.
     void TextOut(int x, int y, const std::string& text); // UTF-8; brush behind unless bsClear
+    // As TextOut, drawing only inside r; a solid brush fills all of r.
     void TextRect(const TRect& r, int x, int y, const std::string& text);
     int TextWidth(const std::string& text) const;
     int TextHeight(const std::string& text) const;

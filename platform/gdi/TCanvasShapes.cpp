@@ -58,16 +58,17 @@ void boxFigure(TCanvas& c, RowShape::Kind kind, TRect box, int cw, int ch, Figur
         return;
     }
     BoxRings rings = ringsFor(kind, box, cw, ch, ps);
+    SpanSet* fill = FillsInside(c.Brush) ? &f.fill : nullptr; // a clear brush needs no inside
     if (ps.dashes) {
         SpanSet edge;
-        AddRing(rings.outer, nullptr, clip, &edge, &f.fill);
+        AddRing(rings.outer, nullptr, clip, &edge, fill);
         edge.Normalise();
         long long pos = 0;
         DashWalk(ps, OrderAround(edge, (long long)box.Left + box.Right, (long long)box.Top + box.Bottom), f,
                  pos);
         return;
     }
-    AddRing(rings.outer, rings.hasInner ? &rings.inner : nullptr, clip, &f.pen, &f.fill);
+    AddRing(rings.outer, rings.hasInner ? &rings.inner : nullptr, clip, &f.pen, fill);
 }
 
 constexpr double kTwoPi = 2 * std::numbers::pi;
