@@ -54,20 +54,6 @@ TRect SpanSet::Bounds() const {
     return r;
 }
 
-std::size_t SpanSet::Count() const {
-    std::size_t n = 0;
-    for (const Span& s : spans_)
-        n += std::size_t(s.x1 - s.x0);
-    return n;
-}
-
-bool SpanSet::Contains(int x, int y) const {
-    auto it = std::lower_bound(spans_.begin(), spans_.end(), Span{y, x, x}, [](const Span& a, const Span& b) {
-        return a.y != b.y ? a.y < b.y : a.x1 <= b.x0;
-    });
-    return it != spans_.end() && it->y == y && it->x0 <= x && x < it->x1;
-}
-
 namespace {
 // Walks two normalised sets row by row; emit(y, x0, x1) gets the pieces selected by keep(inA, inB).
 template <class Keep>
@@ -132,10 +118,6 @@ std::vector<Span> combine(const std::vector<Span>& a, const std::vector<Span>& b
 void SpanSet::Subtract(const SpanSet& b) {
     if (b.spans_.empty() || spans_.empty()) return;
     spans_ = combine(spans_, b.spans_, [](bool x, bool y) { return x && !y; });
-}
-
-void SpanSet::Intersect(const SpanSet& b) {
-    spans_ = combine(spans_, b.spans_, [](bool x, bool y) { return x && y; });
 }
 
 std::uint32_t StorageValue(const TBitmap& bmp, TColor c) {
@@ -494,39 +476,6 @@ void AddRing(const RowShape& outer, const RowShape* inner, const TRect& clip, Sp
             if (fill) fill->Add(y, il, ir + 1);
         }
     }
-}
-
-void MaskSpans(const std::vector<std::uint8_t>& mask, const TRect& box, SpanSet& set) {
-    int w = box.Width();
-    for (int y = 0; y < box.Height(); ++y) {
-        const std::uint8_t* m = mask.data() + std::size_t(y) * w;
-        int x = 0;
-        while (x < w) {
-            while (x < w && !m[x])
-                ++x;
-            int s = x;
-            while (x < w && m[x])
-                ++x;
-            if (x > s) set.Add(box.Top + y, box.Left + s, box.Left + x);
-        }
-    }
-}
-
-void MaskOutline(const std::vector<std::uint8_t>& mask, const TRect& box, SpanSet* outline, SpanSet* inside) {
-    int w = box.Width(), h = box.Height();
-    auto at = [&](int x, int y) {
-        return x >= 0 && y >= 0 && x < w && y < h && mask[std::size_t(y) * w + x];
-    };
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            if (!at(x, y)) continue;
-            bool edge = !at(x - 1, y) || !at(x + 1, y) || !at(x, y - 1) || !at(x, y + 1);
-            if (edge) {
-                if (outline) outline->AddPixel(box.Left + x, box.Top + y);
-            } else if (inside) {
-                inside->AddPixel(box.Left + x, box.Top + y);
-            }
-        }
 }
 
 void AddPolygonFill(SpanSet& set, const std::vector<TPoint>& pts, const TRect& clip) {

@@ -44,20 +44,13 @@ public:
         }
         spans_.push_back({y, x, x + 1});
     }
-    void Append(const SpanSet& other) {
-        spans_.insert(spans_.end(), other.spans_.begin(), other.spans_.end());
-    }
     void Normalise();
     void Clip(const TRect& r); // keeps only what lies inside r (works on any state)
     bool Empty() const { return spans_.empty(); }
     TRect Bounds() const;
-    std::size_t Count() const;         // pixels (after Normalise)
-    bool Contains(int x, int y) const; // after Normalise
-    void Subtract(const SpanSet& b);   // both normalised; result normalised
-    void Intersect(const SpanSet& b);  // both normalised; result normalised
+    void Subtract(const SpanSet& b); // both normalised; result normalised
     const std::vector<Span>& Spans() const { return spans_; }
     std::vector<Span>& Spans() { return spans_; }
-    void Clear() { spans_.clear(); }
 
 private:
     std::vector<Span> spans_;
@@ -140,11 +133,6 @@ bool EllipseRow(const TRect& box, int y, int& l, int& r);
 // inner null, the figure's 4-connected erosion: a one-pixel outline) is what it leaves inside.
 // pen gets outer minus inner, fill gets inner. Rows are limited to clip.
 void AddRing(const RowShape& outer, const RowShape* inner, const TRect& clip, SpanSet* pen, SpanSet* fill);
-
-// The pixels of a pixel mask whose 4-neighbourhood leaves the mask (its one-pixel outline), and
-// the rest of the mask. mask covers box row by row.
-void MaskOutline(const std::vector<std::uint8_t>& mask, const TRect& box, SpanSet* outline, SpanSet* inside);
-void MaskSpans(const std::vector<std::uint8_t>& mask, const TRect& box, SpanSet& set);
 
 // Alternate-fill polygon interior: pixel (x, y) is inside when the sample point (x, y) is,
 // with the right and bottom edges excluded.

@@ -356,3 +356,40 @@ TEST(CanvasFigure, ChangedRectanglesAreWhatWasTouched) {
     c.Rectangle(100, 100, 120, 120); // nothing on the bitmap: nothing reported
     EXPECT_TRUE(got.empty());
 }
+
+TEST(CanvasFigure, EmptyBitmapsAndOddArgumentsAreHarmless) {
+    TBitmap empty;
+    TBitmap pic = FromPicture({"rg", "by"});
+    auto everything = [&](TCanvas& c) {
+        c.MoveTo(0, 0);
+        c.LineTo(5, 5);
+        c.Polyline({});
+        c.Polyline({{1, 1}});
+        c.Polygon({});
+        c.Polygon({{1, 1}, {2, 2}});
+        c.Rectangle(0, 0, 0, 0);
+        c.Ellipse(3, 3, 3, 9);
+        c.RoundRect(0, 0, 5, 5, -4, -4);
+        c.Arc(0, 0, 0, 0, 0, 0, 0, 0);
+        c.Pie(0, 0, 1, 1, 0, 0, 0, 0);
+        c.Chord(0, 0, 1, 1, 5, 5, 5, 5);
+        c.FillRect(Rect(0, 0, 5, 5));
+        c.FrameRect(Rect(0, 0, 0, 5));
+        c.FloodFill(0, 0, clWhite, fsSurface);
+        c.SetPixels(0, 0, clRed);
+        c.Draw(-1, -1, pic);
+        c.Draw(0, 0, empty);
+        c.StretchDraw(Rect(0, 0, 9, 9), pic);
+        c.StretchDraw(Rect(0, 0, 9, 9), empty);
+        c.DrawTransparent(0, 0, pic, clRed);
+        BitBlt(c, 0, 0, -3, 2, &pic.Canvas(), 0, 0, SRCCOPY);
+        StretchBlt(c, 0, 0, 0, 3, pic.Canvas(), 0, 0, 2, 2, SRCCOPY);
+    };
+    everything(empty.Canvas());
+    EXPECT_TRUE(empty.Empty());
+    TBitmap small(3, 3);
+    small.Canvas().Pen.Width = 0;
+    small.Canvas().Pen.Width = -7;
+    everything(small.Canvas());
+    EXPECT_EQ(small.Canvas().Pixels(1, 1) >> 24, 0u);
+}
