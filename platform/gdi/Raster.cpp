@@ -318,16 +318,14 @@ void Paint(TBitmap& bmp, SpanSet& set, const Ink& ink) {
 // ---- Geometry ----
 
 namespace {
-// Row offsets of the pen tip, cached per width.
+// Row offsets of the pen tip.
 struct Disc {
     int width = 0;
     int top = 0;             // row offset of the first row
     std::vector<int> lo, hi; // inclusive column offsets per row
 };
 
-const Disc& discFor(int width) {
-    thread_local Disc cache;
-    if (cache.width == width) return cache;
+Disc discFor(int width) {
     Disc d;
     d.width = width;
     double r2 = double(width) * width / 4.0;
@@ -350,8 +348,7 @@ const Disc& discFor(int width) {
         d.lo.push_back(lo);
         d.hi.push_back(hi);
     }
-    cache = std::move(d);
-    return cache;
+    return d;
 }
 } // namespace
 
@@ -360,7 +357,7 @@ void AddDisc(SpanSet& set, int x, int y, int width) {
         set.AddPixel(x, y);
         return;
     }
-    const Disc& d = discFor(width);
+    const Disc d = discFor(width);
     for (std::size_t i = 0; i < d.lo.size(); ++i)
         if (d.lo[i] <= d.hi[i]) set.Add(y + d.top + int(i), x + d.lo[i], x + d.hi[i] + 1);
 }
@@ -371,7 +368,7 @@ void AddWidePath(SpanSet& set, const std::vector<TPoint>& path, int width) {
             set.AddPixel(p.x, p.y);
         return;
     }
-    const Disc& d = discFor(width);
+    const Disc d = discFor(width);
     set.Spans().reserve(set.Spans().size() + path.size() * d.lo.size());
     for (const TPoint& p : path)
         for (std::size_t i = 0; i < d.lo.size(); ++i)

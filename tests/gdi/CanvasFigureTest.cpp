@@ -281,7 +281,7 @@ TEST(CanvasFigure, PaletteBitmapStoresTheNearestIndex) {
 }
 
 TEST(CanvasFigure, RopModesOnTrueColour) {
-    // Each mode against pen 0x0000FF (red) and destination 0x00FF00FF... per channel bits.
+    // Each mode on a pen and a destination whose bits differ in every way, channel by channel.
     struct M {
         TPenMode mode;
         TColor expected;
