@@ -125,6 +125,7 @@ void TControl::SetParent(TWinControl* p) {
     }
     ApplyGeometry();
     ApplyVisible();
+    if (p) p->ChildChanged(this);
     if (p && align_ != alNone) p->Realign();
 }
 
@@ -149,6 +150,7 @@ void TControl::SetBounds(int l, int t, int w, int h) {
     ApplyGeometry();
     BoundsChanged();
     if (parent_ && align_ != alNone) parent_->Realign();
+    if (parent_) parent_->ChildChanged(this);
     if (resized && OnResize) OnResize(this);
 }
 
@@ -156,6 +158,18 @@ void TControl::SetDesignSize(int w, int h) {
     width_ = std::max(w, 0);
     height_ = std::max(h, 0);
     ApplyGeometry();
+}
+
+void TControl::FireChange(const TNotifyEvent& ev) {
+    if (!ev || changeDepth_ >= 8) return;
+    ++changeDepth_;
+    try {
+        ev(this);
+    } catch (...) {
+        --changeDepth_;
+        throw;
+    }
+    --changeDepth_;
 }
 
 void TControl::ApplyGeometry() {
@@ -178,6 +192,7 @@ void TControl::SetVisible(bool v) {
     ApplyVisible();
     VisibleChanged();
     if (parent_ && align_ != alNone) parent_->Realign();
+    if (parent_) parent_->ChildChanged(this);
 }
 
 void TControl::ApplyVisible() {

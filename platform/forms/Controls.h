@@ -272,6 +272,12 @@ protected:
     virtual void ApplyGeometry();
     virtual void ApplyVisible();
     void SetDesignSize(int w, int h); // a default size without firing OnResize
+    // Runs a change event raised by a value set from code or by the user. A handler that sets
+    // the value again gets its own change event, up to a small depth, so a handler that keeps
+    // changing the value cannot recurse forever.
+    void FireChange(const TNotifyEvent& ev);
+    // Called when a child's bounds or visibility changed (scroll boxes track their range).
+    virtual void ChildChanged(TControl*) {}
     QWidget* widget_;
 
 private:
@@ -295,6 +301,7 @@ private:
     TDragMode dragMode_ = dmManual;
     TCursor dragCursor_ = crDrag;
     bool pressed_ = false;
+    int changeDepth_ = 0;
     QObject* filter_ = nullptr;
     QPointer<QWidget> guard_;
 };

@@ -324,8 +324,7 @@ void TCustomForm::Show() {
 
 void TCustomForm::BringToFront() {
     if (!Visible()) return;
-    window_->raise();
-    window_->activateWindow();
+    raiseWindow(window_);
 }
 
 void TCustomForm::activate(bool a) {
