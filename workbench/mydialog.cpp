@@ -6,7 +6,8 @@ Tmydialog1* mydialog1 = nullptr;
 
 namespace {
 
-// The background: a pale vertical wash with a blue information sign in the left margin.
+// The background: a pale vertical wash with a blue information sign in the left
+// margin.
 void drawBackground(TBitmap& bmp, int w, int h) {
     bmp.SetSize(w, h);
     for (int y = 0; y < h; ++y) {
@@ -82,6 +83,10 @@ Tmydialog1::Tmydialog1(TComponent* AOwner) : TForm(AOwner) {
     b2->OnClick = [this](TObject* s) { b2Click(s); };
     b3->OnClick = [this](TObject* s) { b3Click(s); };
 
+    CheckBox1 = new TCheckBox(this, this);
+    CheckBox1->SetName("CheckBox1");
+    CheckBox1->SetVisible(false);
+
     OnCreate = [this](TObject* s) { FormCreate(s); };
     OnShow = [this](TObject* s) { FormShow(s); };
 }
@@ -123,6 +128,7 @@ void Tmydialog1::messb(const std::string& s1, const std::string& s2, const std::
 
 int Tmydialog1::mbox(const std::string& s1, const std::string& s2, const std::string& s3,
                      const std::string& s4, const std::string& s5, int buttons) {
+    CheckBox1->SetChecked(false);
     messb(s1, s2, s3, s4, s5, buttons);
     switch (ShowModal()) {
     case mrYes:

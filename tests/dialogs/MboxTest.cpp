@@ -100,7 +100,10 @@ TEST_F(MboxTest, ButtonSetsAndAnUnknownCountKeepsThePreviousOnes) {
 }
 
 TEST_F(MboxTest, LongLinesAreCutAtTheLabelEdgeAndTheCheckBoxStartsUnchecked) {
+    box->CheckBox1->SetChecked(true);
     answer([](Tmydialog1& d) {
+        EXPECT_FALSE(d.CheckBox1->Checked());
+        EXPECT_FALSE(d.CheckBox1->Visible());
         EXPECT_EQ(d.l5->Width(), 250);
         EXPECT_EQ(d.l5->Height(), 16);
         d.b1->Click();
