@@ -189,7 +189,7 @@ QString QtTextOf(const std::string& text) {
 
 std::string TextOf(QString q) {
     q.replace(QChar::LineSeparator, QChar('\n'));
-    q.replace(QChar::ParagraphSeparator, QChar('\n'));
+    q.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
     return FromQString(q);
 }
 
@@ -393,7 +393,7 @@ std::string TRichEdit::saveBytes() const {
 std::string TRichEdit::GetText() const {
     std::string s;
     for (QTextBlock b = Edit()->document()->begin(); b.isValid(); b = b.next()) {
-        if (b != Edit()->document()->begin()) s += '\n';
+        if (b != Edit()->document()->begin()) s += "\r\n";
         s += TextOf(b.text());
     }
     return s;
@@ -623,19 +623,31 @@ int TRichEditStrings::Count() const {
     return d->lastBlock().length() <= 1 ? n - 1 : n;
 }
 
-std::string TRichEditStrings::Strings(int index) const {
-    if (index < 0 || index >= Count())
-        throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
+std::string TRichEditStrings::Get(int index) const {
+    checkIndex(index, Count());
     return TextOf(owner_->Edit()->document()->findBlockByNumber(index).text());
 }
 
-void TRichEditStrings::Add(const std::string& line) {
+void TRichEditStrings::Put(int index, const std::string& line) {
+    checkIndex(index, Count());
+    owner_->codeEdit([&] {
+        QTextBlock b = owner_->Edit()->document()->findBlockByNumber(index);
+        QTextCursor c(b);
+        c.setPosition(b.position() + b.length() - 1, QTextCursor::KeepAnchor);
+        c.insertText(QtTextOf(line));
+    });
+}
+
+// As the platform does it: the line and a paragraph break go in at the start of line `index`;
+// appending after a last line that has no break adds the break before it too.
+void TRichEditStrings::Insert(int index, const std::string& line) {
+    int n = Count();
+    checkIndex(index, n + 1);
     owner_->codeEdit([&] {
         QTextDocument* d = owner_->Edit()->document();
-        int n = Count();
         QString text = QtTextOf(line);
-        if (n < d->blockCount()) {
-            QTextCursor(d->findBlockByNumber(n)).insertText(text + '\n');
+        if (index < d->blockCount()) {
+            QTextCursor(d->findBlockByNumber(index)).insertText(text + '\n');
         } else {
             QTextCursor c(d);
             c.movePosition(QTextCursor::End);
@@ -644,15 +656,24 @@ void TRichEditStrings::Add(const std::string& line) {
     });
 }
 
-void TRichEditStrings::Clear() {
-    owner_->Clear();
+void TRichEditStrings::Delete(int index) {
+    checkIndex(index, Count());
+    owner_->codeEdit([&] {
+        QTextBlock b = owner_->Edit()->document()->findBlockByNumber(index);
+        QTextCursor c(b);
+        if (b.next().isValid()) {
+            c.setPosition(b.next().position(), QTextCursor::KeepAnchor);
+        } else {
+            // The last paragraph has no break of its own: take the one before it.
+            c.setPosition(b.position() + b.length() - 1);
+            c.setPosition(std::max(b.position() - 1, 0), QTextCursor::KeepAnchor);
+        }
+        c.removeSelectedText();
+    });
 }
 
-std::string TRichEditStrings::Text() const {
-    std::string s;
-    for (int i = 0, n = Count(); i < n; ++i)
-        s += Strings(i) + '\n';
-    return s;
+void TRichEditStrings::Clear() {
+    owner_->Clear();
 }
 
 void TRichEditStrings::SetText(const std::string& text) {

@@ -1,5 +1,7 @@
 #pragma once
 #include "Controls.h"
+#include "TMemo.h" // TScrollStyle
+#include "TStrings.h"
 
 #include <QMetaObject>
 #include <QTextCharFormat>
@@ -11,8 +13,6 @@ class QTextEdit;
 class TRichEdit;
 class RichEditWidget;
 struct RtfDocument;
-
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 // Character attributes of the selection (SelAttributes) or of the whole text (DefAttributes).
 // Reading the selection's attributes gives those of its first character, or with an empty
@@ -65,22 +65,23 @@ private:
 // The text as lines: one line a paragraph. Like the platform's rich edit, text added line by
 // line ends in an empty paragraph, which Count does not count; a line break inside a paragraph
 // shows as '\n' within its line.
-class TRichEditStrings {
+class TRichEditStrings : public TStrings {
 public:
-    int Count() const;
-    std::string Strings(int index) const; // std::out_of_range outside 0..Count-1
-    std::string operator[](int index) const { return Strings(index); }
-    void Add(const std::string& line);
-    void Clear();
-    // Every line followed by '\n'; setting it replaces the whole text ("\r\n", "\r" and "\n"
-    // all break lines).
-    std::string Text() const;
+    int Count() const override;
+    std::string Get(int index) const override;
+    void Put(int index, const std::string& line) override;
+    void Insert(int index, const std::string& line) override; // index == Count appends
+    void Delete(int index) override;
+    void Clear() override;
+    // Replaces the whole text at once ("\r\n", "\r" and "\n" all break lines).
     void SetText(const std::string& text);
+    using TStrings::Text;
 
     // With PlainText off a file or stream is read as RTF (bytes that are not RTF show as their
     // text) and written as RTF; with it on, the bytes are shown as text (UTF-8, or cp1252 when
-    // they are not valid UTF-8) and the text is written as UTF-8 lines. A file that cannot be
-    // read or written throws EStreamError and the text stays as it was.
+    // they are not valid UTF-8) and the text is written as UTF-8 with CR LF line ends. A file
+    // that cannot be read or written throws EStreamError and the text stays as it was. (These
+    // belong to the rich edit's lines: through a plain TStrings reference the file is text.)
     void LoadFromFile(const std::string& fileName);
     void SaveToFile(const std::string& fileName) const;
     void LoadFromStream(std::istream& in); // reads to the end of the stream
@@ -110,7 +111,7 @@ public:
     void SetSelStart(int pos); // collapses the selection there (clamped to the text)
     int SelLength() const;
     void SetSelLength(int length); // from SelStart (clamped to the text)
-    std::string SelText() const;   // paragraph and line breaks as '\n'
+    std::string SelText() const;   // paragraph breaks as CR LF
     void SetSelText(const std::string& text);
     // Characters in the text, paragraph breaks included.
     int GetTextLen() const;

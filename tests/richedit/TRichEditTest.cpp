@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -40,9 +41,9 @@ std::string Snapshot(TRichEdit& r) {
 // The attributes where a word begins (SelStart just after its first character, no selection,
 // as the text page reads them).
 TTextAttributes& At(TRichEdit& r, const std::string& word) {
-    size_t pos = r.Text().find(word);
-    EXPECT_NE(pos, std::string::npos) << word;
-    r.SetSelStart(int(QString::fromStdString(r.Text().substr(0, pos)).size()) + 1);
+    QTextCursor found = r.Edit()->document()->find(QString::fromStdString(word));
+    EXPECT_FALSE(found.isNull()) << word;
+    r.SetSelStart(found.selectionStart() + 1);
     r.SetSelLength(0);
     return r.SelAttributes();
 }
@@ -167,7 +168,7 @@ TEST(TRichEdit, PlainTextModeShowsAndWritesTheBytes) {
     EXPECT_EQ(r.Lines().Count(), 1);
     EXPECT_EQ(r.Lines()[0], R"({\rtf1 {\b Hi}\par})");
 
-    const std::string text = "line one\ncaf\u00e9\n\n\tlast\n";
+    const std::string text = "line one\r\ncaf\u00e9\r\n\r\n\tlast\r\n";
     WriteFile(dir.file("a.txt"), text);
     r.Lines().LoadFromFile(dir.file("a.txt"));
     EXPECT_EQ(r.Lines().Count(), 4);
@@ -176,7 +177,7 @@ TEST(TRichEdit, PlainTextModeShowsAndWritesTheBytes) {
 
     WriteFile(dir.file("ansi.txt"), "caf\xe9\r\nx");
     r.Lines().LoadFromFile(dir.file("ansi.txt"));
-    EXPECT_EQ(r.Text(), "caf\u00e9\nx");
+    EXPECT_EQ(r.Text(), "caf\u00e9\r\nx");
 
     // The same control switched back to RTF writes RTF.
     r.SetPlainText(false);
@@ -188,7 +189,7 @@ TEST(TRichEdit, NonRtfLoadedAsRichTextShowsAsText) {
     std::istringstream in("just words\nand more");
     TRichEdit r(nullptr, nullptr);
     r.Lines().LoadFromStream(in);
-    EXPECT_EQ(r.Text(), "just words\nand more");
+    EXPECT_EQ(r.Text(), "just words\r\nand more");
 }
 
 TEST(TRichEdit, HostileRtfLoadsWhatItCan) {
@@ -211,10 +212,10 @@ TEST(TRichEdit, FailedLoadAndSaveThrowAndKeepTheText) {
     r.Lines().Add("keep me");
     EXPECT_THROW(r.Lines().LoadFromFile(dir.file("missing.rtf")), EStreamError);
     EXPECT_THROW(r.Lines().SaveToFile(dir.file("no/such/folder/x.rtf")), EStreamError);
-    EXPECT_EQ(r.Lines().Text(), "keep me\n");
+    EXPECT_EQ(r.Lines().Text(), "keep me\r\n");
 }
 
-TEST(TRichEdit, LinesAddCountAndText) {
+TEST(TRichEdit, LinesAreParagraphs) {
     TRichEdit r(nullptr, nullptr);
     EXPECT_EQ(r.Lines().Count(), 0);
     for (const char* line : {"Velmora Quickview", "", "", "You have received a quick view.", ""})
@@ -223,15 +224,33 @@ TEST(TRichEdit, LinesAddCountAndText) {
     EXPECT_EQ(r.Lines()[0], "Velmora Quickview");
     EXPECT_EQ(r.Lines()[2], "");
     EXPECT_EQ(r.Lines()[3], "You have received a quick view.");
-    EXPECT_EQ(r.Lines().Text(), "Velmora Quickview\n\n\nYou have received a quick view.\n\n");
+    EXPECT_EQ(r.Lines().Text(), "Velmora Quickview\r\n\r\n\r\nYou have received a quick view.\r\n\r\n");
     EXPECT_THROW(r.Lines()[5], std::out_of_range);
     EXPECT_THROW(r.Lines()[-1], std::out_of_range);
 
     r.Lines().SetText("a\r\nb\rc\n");
     EXPECT_EQ(r.Lines().Count(), 3);
-    EXPECT_EQ(r.Lines().Text(), "a\nb\nc\n");
+    EXPECT_EQ(r.Lines().Text(), "a\r\nb\r\nc\r\n");
     r.Lines().Add("d");
-    EXPECT_EQ(r.Lines().Text(), "a\nb\nc\nd\n");
+    r.Lines().Insert(0, "first");
+    r.Lines().Put(2, "B");
+    r.Lines().Delete(3);
+    EXPECT_EQ(r.Lines().ToVector(), (std::vector<std::string>{"first", "a", "B", "d"}));
+    EXPECT_THROW(r.Lines().Insert(9, "x"), std::out_of_range);
+
+    // A last line without a break of its own (as loaded files have).
+    std::istringstream in(R"({\rtf1 x\par y})");
+    r.Lines().LoadFromStream(in);
+    r.Lines().Add("z");
+    EXPECT_EQ(r.Lines().ToVector(), (std::vector<std::string>{"x", "y", "z"}));
+    r.Lines().Delete(2);
+    r.Lines().Delete(1);
+    EXPECT_EQ(r.Lines().ToVector(), std::vector<std::string>{"x"});
+    std::istringstream again(R"({\rtf1 x\par y})");
+    r.Lines().LoadFromStream(again);
+    r.Lines().Delete(1);
+    EXPECT_EQ(r.Text(), "x");
+
     r.Clear();
     EXPECT_EQ(r.Lines().Count(), 0);
     EXPECT_EQ(r.Text(), "");
@@ -243,7 +262,7 @@ TEST(TRichEdit, SelectionCountsParagraphBreaksAsOneCharacter) {
     EXPECT_EQ(r.GetTextLen(), 5);
     r.SetSelStart(1);
     r.SetSelLength(3);
-    EXPECT_EQ(r.SelText(), "b\nc");
+    EXPECT_EQ(r.SelText(), "b\r\nc");
     r.SetSelText("XY");
     EXPECT_EQ(r.Text(), "aXYd");
     EXPECT_EQ(r.SelStart(), 3);
