@@ -57,9 +57,8 @@ void Tjpop1::FormCreate(TObject*) {
     CenterOnScreen();
 }
 
-// OK puts the window away and the quality stays on the bar. Shown modally, the
-// button's modal result 1 already ends the showing; closing as well would turn
-// it into Cancel.
+// OK puts the window away and the quality stays on the bar. Shown modally, the button's modal
+// result 1 already ends the showing; closing as well would turn it into Cancel.
 void Tjpop1::BitBtn1Click(TObject*) {
     if (!Modal()) Close();
 }

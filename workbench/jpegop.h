@@ -4,9 +4,8 @@
 #include "TLabel.h"
 #include "TTrackBar.h"
 
-// The JPEG quality every page and picture JPEG writer reads: TrackBar1's
-// position (10..100, 100 at start). It lives as long as the program and is
-// never stored.
+// The JPEG quality every page and picture JPEG writer reads: TrackBar1's position (10..100, 100 at
+// start). It lives as long as the program and is never stored.
 class Tjpop1 : public TForm {
 public:
     explicit Tjpop1(TComponent* AOwner = nullptr);

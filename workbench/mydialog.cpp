@@ -6,8 +6,7 @@ Tmydialog1* mydialog1 = nullptr;
 
 namespace {
 
-// The background: a pale vertical wash with a blue information sign in the left
-// margin.
+// The background: a pale vertical wash with a blue information sign in the left margin.
 void drawBackground(TBitmap& bmp, int w, int h) {
     bmp.SetSize(w, h);
     for (int y = 0; y < h; ++y) {

@@ -7,8 +7,8 @@
 #include "TRadioGroup.h"
 #include "TSpinEdit.h"
 
-// The size of a new page. On OK the spins are held within 10..4000 before the
-// dialog closes with modal result 1; any other result cancels.
+// The size of a new page. On OK the spins are held within 10..4000 before the dialog closes with
+// modal result 1; any other result cancels.
 class Tnewsizefrm : public TForm {
 public:
     explicit Tnewsizefrm(TComponent* AOwner = nullptr);

@@ -21,9 +21,11 @@ const StandardSize standardSizes[] = {
 };
 constexpr int customItem = 8;
 
-TPoint mainPageSize() {
-    // PAGE-SIZE: read Pbook1->ptbox1 once the main window has its page.
-    return TPoint{ResizeForm->SpinEdit1->Value(), ResizeForm->SpinEdit2->Value()};
+// The page's size, or the spins' own values while there is no main window.
+TPoint mainPageSize(const TResizeForm* f) {
+    if (!Pbook1 || !Pbook1->ptbox1) return TPoint{f->SpinEdit1->Value(), f->SpinEdit2->Value()};
+    const TPicture& page = Pbook1->ptbox1->Picture();
+    return TPoint{page.Width(), page.Height()};
 }
 
 } // namespace

@@ -8,10 +8,9 @@
 
 #include <functional>
 
-// The resize dialog: a new width and height for the page, the browser's picture
-// or the animation frames. Callers show it modally and, on modal result 1, read
-// the spins and RadioGroup2 (0 "Best Quality", 1 "Speed"). It does not clamp
-// beyond the spins' range.
+// The resize dialog: a new width and height for the page, the browser's picture or the animation
+// frames. Callers show it modally and, on modal result 1, read the spins and RadioGroup2 (0 "Best
+// Quality", 1 "Speed"). It does not clamp beyond the spins' range.
 class TResizeForm : public TForm {
 public:
     explicit TResizeForm(TComponent* AOwner = nullptr);
@@ -28,9 +27,8 @@ public:
     TBitBtn* BitBtn1;
     TBitBtn* BitBtn2;
 
-    // Sets the spins for the next showing only, which then keeps them instead of
-    // taking the page size (the browser and the animation manager resize their
-    // own pictures).
+    // Sets the spins for the next showing only, which then keeps them instead of taking the page
+    // size (the browser and the animation manager resize their own pictures).
     void PresetSize(int width, int height);
     // The size of the page picture; the main window's page unless replaced.
     std::function<TPoint()> PageSize;

@@ -105,8 +105,8 @@ TEST_F(ResizeFormTest, OKAndCancelAndTheQualityChoice) {
     dlg->RadioGroup2->SetItemIndex(1);
 }
 
-// Each showing takes the page size and starts at "Custom", unless a caller preset the size for
-// that one showing.
+// Each showing takes the page size and starts at "Custom", unless a caller preset the size for that
+// one showing.
 TEST_F(ResizeFormTest, ShowingTakesThePageSizeUnlessPreset) {
     page = {640, 400};
     show([](TResizeForm& d) {
