@@ -156,8 +156,12 @@ bool TFontDialog::Execute() {
         font_.SetHeight(-f.pixelSize());
     else
         font_.SetSize(int(f.pointSizeF() + 0.5));
-    font_.Style = (f.bold() ? fsBold : 0) | (f.italic() ? fsItalic : 0) | (f.underline() ? fsUnderline : 0) |
-                  (f.strikeOut() ? fsStrikeOut : 0);
+    TFontStyles st = 0;
+    if (f.bold()) st |= fsBold;
+    if (f.italic()) st |= fsItalic;
+    if (f.underline()) st |= fsUnderline;
+    if (f.strikeOut()) st |= fsStrikeOut;
+    font_.Style = st;
     return true;
 }
 
