@@ -501,6 +501,33 @@ bool TWinControl::HandleEvent(QEvent* e) {
     case QEvent::KeyPress: {
         auto* ke = static_cast<QKeyEvent*>(e);
         TShiftState s = ShiftFromQt(ke->modifiers(), Qt::NoButton);
+        // A form with KeyPreview sees the key before the control that has the focus.
+        // (An event is recognised by its address, time and key as it travels up the parents.)
+        struct Seen {
+            const QEvent* e = nullptr;
+            quint64 time = 0;
+            int key = 0;
+            bool operator==(const Seen&) const = default;
+        };
+        static Seen previewed;
+        Seen now{e, ke->timestamp(), ke->key()};
+        TCustomForm* form = ParentForm();
+        if (form && form->KeyPreview() && !(previewed == now)) {
+            previewed = now;
+            if (form->OnKeyDown) {
+                unsigned short key = KeyFromQt(ke->key());
+                form->OnKeyDown(form, key, s);
+                if (key == 0) return true;
+            }
+            if (form->OnKeyPress && ke->text().size() == 1 && ke->text()[0].unicode() < 256) {
+                char c = char(ke->text()[0].unicode());
+                form->OnKeyPress(form, c);
+                if (c == 0) return true;
+            }
+            if (form == this) return false;
+        } else if (form == this && previewed == now) {
+            return false;
+        }
         if (OnKeyDown) {
             unsigned short key = KeyFromQt(ke->key());
             OnKeyDown(this, key, s);

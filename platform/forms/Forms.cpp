@@ -5,6 +5,7 @@
 #include "Menus.h"
 #include "ModalSeam.h"
 #include "Screen.h"
+#include "TButton.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -12,6 +13,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
@@ -472,9 +474,34 @@ void TCustomForm::Paint(QPainter& p, const QRect& r) {
     if (canvasBitmap_) p.drawImage(QPoint(0, 0), WrapBitmap(*canvasBitmap_));
 }
 
+namespace {
+TButton* findKeyButton(TWinControl* w, bool cancel) {
+    for (int i = 0; i < w->ControlCount(); ++i) {
+        TControl* c = w->Controls(i);
+        if (auto* b = dynamic_cast<TButton*>(c))
+            if ((cancel ? b->Cancel() : b->Default()) && b->Showing() && b->Enabled()) return b;
+        if (auto* inner = dynamic_cast<TWinControl*>(c))
+            if (TButton* found = findKeyButton(inner, cancel)) return found;
+    }
+    return nullptr;
+}
+} // namespace
+
 bool TCustomForm::HandleEvent(QEvent* e) {
     if (e->type() == QEvent::Show) paintPending_ = true;
-    return TWinControl::HandleEvent(e);
+    if (TWinControl::HandleEvent(e)) return true;
+    if (e->type() == QEvent::KeyPress) {
+        // Keys the controls left: Enter presses the default button, Escape the cancel button.
+        int k = static_cast<QKeyEvent*>(e)->key();
+        bool cancel = k == Qt::Key_Escape;
+        if (cancel || k == Qt::Key_Return || k == Qt::Key_Enter) {
+            if (TButton* b = findKeyButton(this, cancel)) {
+                b->Click();
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 void TCustomForm::SetMenu(TMainMenu* m) {

@@ -76,9 +76,17 @@ void TGauge::Paint(QPainter& p, const QRect&) {
     p.setPen(ToQColor(clBlack));
     p.drawRect(r.adjusted(0, 0, -1, -1));
     if (showText_) {
+        // The text in the background colour over the filled part, in the fill colour elsewhere.
+        QString text = QString::number(pct) + "%";
         p.setFont(widget_->font());
-        p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        p.setPen(Qt::white);
-        p.drawText(r, Qt::AlignCenter, QString::number(pct) + "%");
+        QRect filled = kind_ == gkVerticalBar
+                           ? QRect(0, r.height() - r.height() * pct / 100, r.width(), r.height())
+                           : QRect(0, 0, r.width() * pct / 100, r.height());
+        p.setClipRegion(QRegion(r).subtracted(filled));
+        p.setPen(ToQColor(fore_));
+        p.drawText(r, Qt::AlignCenter, text);
+        p.setClipRect(filled);
+        p.setPen(ToQColor(back_));
+        p.drawText(r, Qt::AlignCenter, text);
     }
 }

@@ -3,6 +3,7 @@
 #include "Application.h"
 
 #include <QEvent>
+#include <QPainter>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
@@ -36,6 +37,10 @@ void TTabSheet::SetTabEnabled(bool e) {
 
 void TTabSheet::CaptionChanged() {
     if (pageControl_) pageControl_->refreshTab(this);
+}
+
+void TTabSheet::Paint(QPainter& p, const QRect& r) {
+    p.fillRect(r, ToQColor(Color()));
 }
 
 bool TTabSheet::HandleEvent(QEvent* e) {

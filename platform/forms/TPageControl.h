@@ -26,6 +26,7 @@ protected:
     void ApplyVisible() override {}
     void CaptionChanged() override;
     bool HandleEvent(QEvent* e) override;
+    void Paint(QPainter& p, const QRect& r) override;
 
 private:
     friend class TPageControl;

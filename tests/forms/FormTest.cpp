@@ -1,8 +1,14 @@
 #include "Application.h"
 #include "Forms.h"
+#include "Keys.h"
 #include "ModalTesting.h"
 #include "Screen.h"
+#include "TButton.h"
+#include "TEdit.h"
 #include "TPanel.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
 
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -148,6 +154,29 @@ TEST_F(FormTest, OnResizeRunsOnceForACodeResize) {
     f.SetBounds(0, 0, 640, 480);
     f.SetLeft(5);
     EXPECT_EQ(resizes, 1);
+}
+
+TEST_F(FormTest, EnterAndEscapePressTheDefaultAndCancelButtonsAfterThePreview) {
+    TForm f;
+    auto* edit = new TEdit(&f, &f);
+    auto* ok = new TButton(&f, &f);
+    ok->SetModalResult(mrOk);
+    ok->SetDefault(true);
+    auto* cancel = new TButton(&f, &f);
+    cancel->SetModalResult(mrCancel);
+    cancel->SetCancel(true);
+    f.SetKeyPreview(true);
+    std::vector<unsigned short> previewed;
+    f.OnKeyDown = [&](TObject*, unsigned short& key, TShiftState) { previewed.push_back(key); };
+    auto press = [&](int key) {
+        QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(edit->Widget(), &e);
+    };
+    ModalSeam().QueueScript([&](TCustomForm&) { press(Qt::Key_Escape); });
+    EXPECT_EQ(f.ShowModal(), mrCancel);
+    ModalSeam().QueueScript([&](TCustomForm&) { press(Qt::Key_Return); });
+    EXPECT_EQ(f.ShowModal(), mrOk);
+    EXPECT_EQ(previewed, (std::vector<unsigned short>{VK_ESCAPE, VK_RETURN}));
 }
 
 } // namespace
