@@ -37,7 +37,7 @@ Tfolderdlg1::Tfolderdlg1(TComponent* AOwner) : TForm(AOwner) {
     SetBorderStyle(bsDialog);
     SetBorderIcons(biSystemMenu);
     SetClientWidth(448);
-    SetClientHeight(336);
+    SetClientHeight(392);
 
     Label2 = makeLabel(this, this, "Label2", 8, 8, "Folder name");
     Label1 = new TLabel(this, this);
@@ -68,13 +68,13 @@ Tfolderdlg1::Tfolderdlg1(TComponent* AOwner) : TForm(AOwner) {
     Label4 = makeLabel(this, this, "Label4", 204, 248, "001.bmp");
     Label5 = makeLabel(this, this, "Label5", 80, 270, "e.g. Bfly  gives  Bfly001.bmp, Bfly002.bmp ...");
 
-    BitBtn1 = makeButton(this, "BitBtn1", 8, 300);
+    BitBtn1 = makeButton(this, "BitBtn1", 8, 356);
     BitBtn1->SetKind(bkOK);
     BitBtn1->OnClick = [this](TObject* s) { BitBtn1Click(s); };
-    BitBtn2 = makeButton(this, "BitBtn2", 104, 300);
+    BitBtn2 = makeButton(this, "BitBtn2", 104, 356);
     BitBtn2->SetKind(bkCancel);
     BitBtn2->OnClick = [this](TObject* s) { BitBtn2Click(s); };
-    BitBtn3 = makeButton(this, "BitBtn3", 352, 300);
+    BitBtn3 = makeButton(this, "BitBtn3", 352, 356);
     BitBtn3->SetCaption("Create New");
     BitBtn3->OnClick = [this](TObject* s) { BitBtn3Click(s); };
 
@@ -84,7 +84,7 @@ Tfolderdlg1::Tfolderdlg1(TComponent* AOwner) : TForm(AOwner) {
 
     Panel5 = new TPanel(this, this);
     Panel5->SetName("Panel5");
-    Panel5->SetBounds(216, 240, 224, 52);
+    Panel5->SetBounds(8, 294, 432, 52);
     Panel5->SetVisible(false);
     Label6 = makeLabel(this, Panel5, "Label6", 8, 6, "Start Frame");
     Label7 = makeLabel(this, Panel5, "Label7", 116, 6, "End Frame");

@@ -40,7 +40,10 @@ Tjpop1::Tjpop1(TComponent* AOwner) : TForm(AOwner) {
     TrackBar1->SetFrequency(2);
     TrackBar1->SetTickMarks(tmBottomRight);
     Label3 = makeLabel(this, "Label3", 16, 100, "10%");
-    Label4 = makeLabel(this, "Label4", 196, 44, "Better Quality Larger Files ------>");
+    Label4 = makeLabel(this, "Label4", 120, 100, "Better Quality Larger Files ------>");
+    Label4->SetAutoSize(false);
+    Label4->SetBounds(120, 100, 218, 16);
+    Label4->SetAlignment(taRightJustify);
     Label5 = makeLabel(this, "Label5", 348, 100, "100%");
 
     BitBtn1 = new TBitBtn(this, this);

@@ -55,7 +55,7 @@ Tnewsizefrm::Tnewsizefrm(TComponent* AOwner) : TForm(AOwner) {
     SetCaption("New Image Size");
     SetBorderStyle(bsDialog);
     SetBorderIcons(biSystemMenu);
-    SetClientWidth(496);
+    SetClientWidth(560);
     SetClientHeight(260);
 
     Bevel1 = new TBevel(this, this);
@@ -88,7 +88,7 @@ Tnewsizefrm::Tnewsizefrm(TComponent* AOwner) : TForm(AOwner) {
 
     RadioButton1 = new TRadioGroup(this, this);
     RadioButton1->SetName("RadioButton1");
-    RadioButton1->SetBounds(168, 8, 320, 200);
+    RadioButton1->SetBounds(168, 8, 384, 200);
     RadioButton1->SetCaption("Standard Image and Movie Frame Sizes");
     for (const StandardSize& s : standardSizes)
         RadioButton1->Items().Add(s.text);
@@ -97,14 +97,14 @@ Tnewsizefrm::Tnewsizefrm(TComponent* AOwner) : TForm(AOwner) {
 
     Button1 = new TButton(this, this);
     Button1->SetName("Button1");
-    Button1->SetBounds(320, 220, 75, 25);
+    Button1->SetBounds(384, 220, 75, 25);
     Button1->SetCaption("OK");
     Button1->SetDefault(true);
     Button1->OnClick = [this](TObject* s) { Button1Click(s); };
 
     Button2 = new TButton(this, this);
     Button2->SetName("Button2");
-    Button2->SetBounds(408, 220, 75, 25);
+    Button2->SetBounds(472, 220, 75, 25);
     Button2->SetCaption("Cancel");
     Button2->SetCancel(true);
     Button2->OnClick = [this](TObject* s) { Button2Click(s); };

@@ -37,7 +37,7 @@ TResizeForm::TResizeForm(TComponent* AOwner)
     SetBorderStyle(bsDialog);
     SetBorderIcons(biSystemMenu);
     SetFormStyle(fsStayOnTop);
-    SetClientWidth(392);
+    SetClientWidth(436);
     SetClientHeight(292);
 
     Label1 = new TLabel(this, this);
@@ -73,7 +73,7 @@ TResizeForm::TResizeForm(TComponent* AOwner)
 
     RadioGroup1 = new TRadioGroup(this, this);
     RadioGroup1->SetName("RadioGroup1");
-    RadioGroup1->SetBounds(208, 4, 176, 236);
+    RadioGroup1->SetBounds(208, 4, 220, 236);
     RadioGroup1->SetCaption("Standard Sizes");
     RadioGroup1->SetHint("Suggested Sizes");
     RadioGroup1->SetShowHint(true);
@@ -100,14 +100,14 @@ TResizeForm::TResizeForm(TComponent* AOwner)
 
     BitBtn1 = new TBitBtn(this, this);
     BitBtn1->SetName("BitBtn1");
-    BitBtn1->SetBounds(208, 252, 80, 28);
+    BitBtn1->SetBounds(252, 252, 80, 28);
     BitBtn1->SetKind(bkOK);
     BitBtn1->SetDefault(true);
     BitBtn1->SetModalResult(mrOk);
     BitBtn1->OnClick = [this](TObject* s) { BitBtn1Click(s); };
     BitBtn2 = new TBitBtn(this, this);
     BitBtn2->SetName("BitBtn2");
-    BitBtn2->SetBounds(300, 252, 80, 28);
+    BitBtn2->SetBounds(344, 252, 80, 28);
     BitBtn2->SetKind(bkCancel);
     BitBtn2->SetCancel(true);
     BitBtn2->SetModalResult(mrCancel);
