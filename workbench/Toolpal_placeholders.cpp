@@ -1,0 +1,54 @@
+#include "Toolpal_placeholders.h"
+
+#include "Pbook.h"
+#include "TImage.h"
+#include "TPaintBox.h"
+#include "Zoompic.h"
+
+// Every stand-in below does nothing beyond what its comment in the header says; none keeps state.
+namespace toolpal_pending {
+
+void hidezoomspot() {}
+void hidecapbox() {}
+void uncheckclipboardholders() {}
+void hidepastepanel() {}
+void remove_boxes() {}
+TRect zoomvisible() {
+    const TBitmap& b = Pbook1->zm1->Bitmap();
+    return Rect(0, 0, b.Width(), b.Height());
+}
+TImage* maincolourbox() {
+    return nullptr;
+}
+TPaintBox* mainwidthsample() {
+    return nullptr;
+}
+bool innercolorbarchecked() {
+    return false;
+}
+void setspinpen(int) {}
+void imgradClick() {}
+void doblend() {}
+void doblend2() {}
+void doblend3(int) {}
+void pastecap() {}
+void endcappingpaste() {}
+void showgradientwindow() {}
+void setcolorstretch() {}
+void showgrad() {}
+void zerogradoffsets() {}
+void loadpatternpreview() {}
+void show_pats() {}
+void hideoptionsteps() {}
+void moverboxsize(int& width, int& height) {
+    width = 50;
+    height = 40;
+}
+bool filmplaying() {
+    return false;
+}
+void doneanim() {}
+void dohelp(const char*) {}
+void emptyclipboard() {}
+
+} // namespace toolpal_pending

@@ -1,0 +1,353 @@
+// Tool selection: the tool buttons and do_tool.
+#include "Application.h"
+#include "Pbook.h"
+#include "Screen.h"
+#include "TImage.h"
+#include "TPageControl.h"
+#include "TPanel.h"
+#include "TShape.h"
+#include "TSpeedButton.h"
+#include "TSpinEdit.h"
+#include "Toolpal.h"
+#include "Toolpal_placeholders.h"
+#include "Zoompic.h"
+#include "capbox.h"
+
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+bool ismover(int code) {
+    return code >= 101 && code <= 108;
+}
+} // namespace
+
+void TForm3::choose(int code) {
+    toolcode = code;
+    do_tool(std::uint8_t(code));
+}
+
+void TForm3::outlinereset() {
+    Pbook1->firstoutline = true;
+    Pbook1->polycount = 1;
+    Pbook1->pensetup = false;
+}
+
+void TForm3::refreshmoverbox() {
+    TShape* marker = Pbook1->shpmov;
+    marker->PenRef().Mode = pmCopy;
+    marker->BrushRef().Color = clWhite;
+    marker->BrushRef().Style = bsClear;
+    marker->Changed();
+    int w, h;
+    toolpal_pending::moverboxsize(w, h);
+    Pbook1->mask1->SetWidth(w);
+    Pbook1->mask1->SetHeight(h);
+    Pbook1->mask1->Picture().Bitmap().SetSize(w, h);
+    Pbook1->polycount = 1;
+    Pbook1->pensetup = false;
+}
+
+void TForm3::do_tool(std::uint8_t code) {
+    TPbook1& pb = *Pbook1;
+    if (toolpal_pending::filmplaying()) toolpal_pending::doneanim();
+    if (code >= 200 && code <= 202) {
+        pb.ptbox1->SetCursor(crDefault);
+        toolpal_pending::hidezoomspot();
+    }
+    toolpal_pending::hidecapbox();
+    if (cappos1) cappos1->Hide();
+    pb.PageControl1->SetActivePage(pb.TabSheet1);
+    pb.modified = true;
+    pasteframe = false;
+    toolpal_pending::uncheckclipboardholders();
+    pb.spraymix = false;
+    TBitmap& page = pb.ptbox1->Picture().Bitmap();
+    TCanvas& canvas = page.Canvas();
+    canvas.Pen.Mode = pmCopy;
+    pb.undoptb1->SetEnabled(true);
+    if (pb.zoomon && !pb.zoomwritten) {
+        // The zoom view's picture goes back onto the page once; the view stays as it is.
+        canvas.StretchMode = BLACKONWHITE;
+        TRect vis = toolpal_pending::zoomvisible();
+        TCanvas& zoom = pb.zm1->Bitmap().Canvas();
+        canvas.CopyMode = SRCCOPY;
+        canvas.CopyRect(Rect(0, 0, page.Width(), page.Height()), zoom,
+                        Bounds(vis.Left - 1, vis.Top, vis.Right - vis.Left, vis.Bottom - vis.Top));
+        pb.zoomwritten = true;
+        pb.PageControl1->SetActivePage(pb.TabSheet1);
+        canvas.MoveTo(-1, -1);
+        canvas.LineTo(-1, -1);
+        pb.zmbuton->SetEnabled(false);
+    }
+    Screen->SetCursor(crDefault);
+    toolpal_pending::hidepastepanel();
+    pb.clpmap1->SetLeft(0);
+    pb.clpmap1->SetTop(0);
+    pb.mask1->SetLeft(0);
+    pb.mask1->SetTop(0);
+    pb.Show();
+    Invalidate();
+    if (pb.bezhandles) toolpal_pending::remove_boxes();
+    pb.bezhandles = false;
+    pb.firstoutline = true;
+    pb.mousedown = false;
+    if (ismover(toolcode))
+        refreshmoverbox();
+    else if (pb.shpmov->Visible())
+        pb.shpmov->Hide();
+    pb.Image2->Picture().Assign(pb.ptbox1->Picture());
+    pb.SetCursor(crDefault);
+}
+
+// Drawing tools.
+void TForm3::BitBtn13Click(TObject*) {
+    drawlinwid();
+    choose(1);
+}
+void TForm3::BitBtn5Click(TObject*) {
+    choose(2);
+}
+void TForm3::BitBtn3Click(TObject*) {
+    choose(3);
+}
+void TForm3::BitBtn4Click(TObject*) {
+    choose(4);
+}
+void TForm3::BitBtn2Click(TObject*) {
+    choose(5);
+}
+void TForm3::BitBtn6Click(TObject*) {
+    choose(6);
+}
+void TForm3::BitBtn12Click(TObject*) {
+    outlinereset();
+    choose(7);
+}
+void TForm3::BitBtn14Click(TObject*) {
+    outlinereset();
+    choose(8);
+}
+void TForm3::BitBtn7Click(TObject*) {
+    choose(9);
+}
+void TForm3::BitBtn9Click(TObject*) {
+    choose(10);
+}
+void TForm3::BitBtn15Click(TObject*) {
+    choose(11);
+}
+void TForm3::BitBtn16Click(TObject*) {
+    TPbook1& pb = *Pbook1;
+    pb.bezplaced = false;
+    pb.bezgrab1 = pb.bezgrab2 = pb.bezgrab3 = pb.bezgrab4 = false;
+    pb.bezdragging = false;
+    choose(12);
+}
+void TForm3::BitBtn10Click(TObject*) {
+    choose(13);
+}
+void TForm3::BitBtn11Click(TObject*) {
+    choose(14);
+}
+void TForm3::BitBtn18Click(TObject*) {
+    choose(16);
+}
+void TForm3::BitBtn29Click(TObject*) {
+    choose(17);
+    Pbook1->mousedown = false;
+}
+void TForm3::BitBtn30Click(TObject*) {
+    choose(18);
+    Pbook1->mousedown = false;
+}
+void TForm3::BitBtn31Click(TObject*) {
+    toolpal_pending::emptyclipboard();
+    outlinereset();
+    choose(19);
+}
+void TForm3::BitBtn32Click(TObject*) {
+    if (linewidth < 10) linewidth = 10;
+    choose(20);
+    Pbook1->mousedown = false;
+}
+
+// Spray: "Plain" and "Mixing ", chosen on the spray panel.
+void TForm3::BitBtn17Click(TObject*) {
+    Panel8->Show();
+    Panel8->BringToFront();
+}
+void TForm3::plainbut1Click(TObject*) {
+    if (linewidth < 10) linewidth = 10;
+    choose(15);
+    std::srand(unsigned(std::time(nullptr)));
+}
+void TForm3::mixbut1Click(TObject* Sender) {
+    plainbut1Click(Sender);
+    Pbook1->spraymix = true;
+}
+void TForm3::backspraybut1Click(TObject*) {
+    Panel8->Hide();
+}
+
+void TForm3::BitBtn26Click(TObject*) {
+    Pbook1->clearit();
+}
+void TForm3::BitBtn1Click(TObject*) {
+    toolpal_pending::imgradClick();
+}
+
+// Outline and capture tools.
+void TForm3::BitBtn19Click(TObject*) {
+    outlinereset();
+    choose(21);
+}
+void TForm3::BitBtn20Click(TObject*) {
+    outlinereset();
+    choose(22);
+}
+void TForm3::BitBtn21Click(TObject*) {
+    toolpal_pending::emptyclipboard();
+    outlinereset();
+    choose(23);
+}
+void TForm3::BitBtn28Click(TObject*) {
+    outlinereset();
+    choose(24);
+}
+void TForm3::BitBtn34Click(TObject*) {
+    outlinereset();
+    choose(25);
+    toolpal_pending::hideoptionsteps();
+}
+void TForm3::BitBtn8Click(TObject*) {
+    outlinereset();
+    choose(109);
+    toolpal_pending::hideoptionsteps();
+}
+void TForm3::BitBtn23Click(TObject*) {
+    choose(217);
+    Pbook1->mousedown = false;
+}
+void TForm3::BitBtn25Click(TObject*) {
+    outlinereset();
+    choose(229);
+}
+
+// Pixel movers.
+void TForm3::pm1Click(TObject*) {
+    choose(101);
+}
+void TForm3::pm2Click(TObject*) {
+    choose(102);
+}
+void TForm3::pm3Click(TObject*) {
+    choose(103);
+}
+void TForm3::pm4Click(TObject*) {
+    choose(104);
+}
+void TForm3::pm5Click(TObject*) {
+    choose(105);
+}
+void TForm3::pm6Click(TObject*) {
+    choose(106);
+}
+void TForm3::pm7Click(TObject*) {
+    choose(107);
+}
+void TForm3::pm8Click(TObject*) {
+    choose(108);
+}
+void TForm3::BitBtn44Click(TObject*) {
+    pmoverpanel1->Hide();
+}
+
+// Gradient tools: the gradient window comes up with its strip before the tool is chosen.
+void TForm3::pickgradient(int code) {
+    toolpal_pending::showgradientwindow();
+    toolpal_pending::setcolorstretch();
+    toolpal_pending::showgrad();
+    choose(code);
+}
+void TForm3::gradbut2Click(TObject*) {
+    pickgradient(152);
+}
+void TForm3::gradbut3Click(TObject*) {
+    pickgradient(153);
+}
+void TForm3::gradbut8Click(TObject*) {
+    pickgradient(154);
+}
+void TForm3::gradbut5Click(TObject*) {
+    pickgradient(155);
+}
+void TForm3::gradbut6Click(TObject*) {
+    pickgradient(156);
+}
+void TForm3::gradbut4Click(TObject*) {
+    pickgradient(157);
+}
+
+// One-shot filters: they run once and leave no tool chosen.
+void TForm3::SpeedButton6Click(TObject*) {
+    choose(161);
+    toolpal_pending::doblend();
+    toolcode = 0;
+}
+void TForm3::SpeedButton7Click(TObject*) {
+    choose(162);
+    toolpal_pending::doblend2();
+    toolcode = 0;
+}
+void TForm3::SpeedButton8Click(TObject*) {
+    choose(162);
+    toolpal_pending::doblend3(0);
+    toolcode = 0;
+}
+void TForm3::SpeedButton9Click(TObject*) {
+    choose(162);
+    toolpal_pending::doblend3(1);
+    toolcode = 0;
+}
+void TForm3::BitBtn22Click(TObject*) {
+    Panel7->Hide();
+}
+
+// Fill styles: the button's tag is the brush style.
+void TForm3::fillstyleClick(TObject* Sender) {
+    auto* c = dynamic_cast<TComponent*>(Sender);
+    fillstyle = c ? c->Tag() : 0;
+    showcfcb();
+    normalfill = true;
+    patternfill = false;
+    Panel3->Hide();
+}
+void TForm3::backpatbut1Click(TObject*) {
+    Panel3->Hide();
+}
+
+// The tool bar keeps at most one of the three overlay panels up.
+void TForm3::ToolButton1Click(TObject*) {
+    Panel7->SetVisible(!Panel7->Visible());
+    if (Panel7->Visible()) {
+        Panel3->Hide();
+        pmoverpanel1->Hide();
+    }
+}
+void TForm3::ToolButton2Click(TObject*) {
+    Pbook1->ptbox1->Picture().Bitmap().SetPalette(Pbook1->Image2->Picture().Bitmap().Palette());
+    pmoverpanel1->SetVisible(!pmoverpanel1->Visible());
+    if (pmoverpanel1->Visible()) {
+        Panel7->Hide();
+        Panel3->Hide();
+    }
+}
+void TForm3::ToolButton3Click(TObject*) {
+    Panel3->SetVisible(!Panel3->Visible());
+    if (Panel3->Visible()) {
+        Panel7->Hide();
+        pmoverpanel1->Hide();
+        toolpal_pending::show_pats();
+    }
+}
