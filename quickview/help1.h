@@ -1,5 +1,8 @@
 #pragma once
 #include "Forms.h"
+#include "TButton.h"
+#include "TPanel.h"
+#include "TRichEdit.h"
 
 namespace quickview {
 
@@ -7,6 +10,13 @@ namespace quickview {
 class THelpfrm : public TForm {
 public:
     explicit THelpfrm(TComponent* AOwner = nullptr);
+
+    TPanel* Panel1;
+    TRichEdit* RichEdit1;
+    TButton* bmm;
+    TButton* Button1;
+
+    void FormCreate(TObject* Sender);
 };
 
 extern THelpfrm* Helpfrm;

@@ -1,5 +1,10 @@
 #pragma once
 #include "Forms.h"
+#include "TButton.h"
+#include "TCheckBox.h"
+#include "TEdit.h"
+#include "TRadioGroup.h"
+#include "TSpinEdit.h"
 
 namespace quickview {
 
@@ -7,6 +12,17 @@ namespace quickview {
 class TScreengrabberfrm : public TForm {
 public:
     explicit TScreengrabberfrm(TComponent* AOwner = nullptr);
+
+    TRadioGroup* RadioGroup1;
+    TSpinEdit* SpinFrames;
+    TSpinEdit* SpinDelay;
+    TEdit* Edit1;
+    TEdit* Edit2;
+    TCheckBox* CheckBox1;
+    TButton* butprepare;
+    TButton* butcancel;
+
+    void FormCreate(TObject* Sender);
 };
 
 extern TScreengrabberfrm* Screengrabberfrm;
