@@ -1,0 +1,39 @@
+#pragma once
+// The picture writers every window uses to put a bitmap on disk as BMP or JPEG, and the rules
+// that pick the file type from a name. Nothing here knows about windows: the callers read the
+// quality from the JPEG options and report failures in their own words.
+//
+// A write never leaves a half-written file in place of a good one: the data goes to a fresh
+// temporary file beside the target, which is renamed over the target only once every byte is
+// written and flushed. On failure the temporary file is removed, the target is untouched and
+// EStreamError is thrown.
+#include "TBitmap.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+// How a picture named so is written. The type is decided by the upper-cased extension:
+// ".GIF" is refused, ".JPG" and ".JPEG" are JPEG, anything else (no extension included) is BMP.
+enum class TPictureKind { Bmp, Jpeg, Gif };
+TPictureKind SaveKindFor(const std::string& fileName);
+
+// The extension of the file-name part, upper-cased, with its dot ("" when there is none).
+std::string UpperExtension(const std::string& fileName);
+// The file-name part of a path (after the last "\", "/" or ":").
+std::string FileNamePart(const std::string& path);
+// The bare name a quick save writes: the file-name part up to and including its first ".",
+// then "bmp" ("TEMP.BMP" gives "TEMP.bmp", "a.b.jpg" gives "a.bmp", "noext" gives "bmp").
+std::string QuickSaveName(const std::string& caption);
+
+// Replaces (or creates) the file with exactly these bytes, through a temporary file beside it.
+// An existing file keeps its permission bits.
+void WriteFileReplacing(const std::string& fileName, std::span<const std::uint8_t> bytes);
+
+// The bitmap in Windows BMP format, whatever the name's extension.
+void WriteBmpPicture(const TBitmap& bmp, const std::string& fileName);
+// The bitmap as JPEG at quality 1..100 (clamped), progressive or baseline. The compressed data
+// is made before the file is touched, so a picture that cannot be encoded leaves it alone.
+std::vector<std::uint8_t> EncodeJpegPicture(const TBitmap& bmp, int quality, bool progressive);
+void WriteJpegPicture(const TBitmap& bmp, const std::string& fileName, int quality, bool progressive);
