@@ -375,6 +375,8 @@ void TForm3::FormCreate(TObject*) {
         SetTop(Pbook1->Top());
         SetLeft(Pbook1->Left() + Pbook1->Width() - 100);
     }
+    // The palette is up from the start, beside the main window.
+    Show();
 }
 
 void TForm3::FormShow(TObject*) {

@@ -81,7 +81,7 @@ void TForm3::SpinEdit1Change(TObject*) {
         SpinEdit1->SetValue(90);
         v = 90;
     }
-    toolpal_pending::setspinpen(v);
+    if (Pbook1) Pbook1->spinpen->SetValue(v);
     linewidth = v;
     penwidth = v;
     if (Pbook1) Pbook1->ptbox1->Picture().Bitmap().Canvas().Pen.Width = penwidth;

@@ -307,10 +307,10 @@ const std::map<std::string, Drawing>& drawings() {
              p.gradient(2, 2, 14, 14, true);
              p.rect(5, 5, 11, 11, ground, ground, true);
          }},
-        {"SpeedButton1", [](Pen& p) { p.line(2, 8, 14, 8, ink, 1); }},
-        {"SpeedButton32", [](Pen& p) { p.line(2, 8, 14, 8, ink, 3); }},
-        {"SpeedButton33", [](Pen& p) { p.line(3, 8, 13, 8, ink, 6); }},
-        {"SpeedButton34", [](Pen& p) { p.line(4, 8, 12, 8, ink, 9); }},
+        {"SpeedButton1", [](Pen& p) { p.rect(2, 8, 14, 9, ink, ink, true); }},
+        {"SpeedButton32", [](Pen& p) { p.rect(2, 7, 14, 10, ink, ink, true); }},
+        {"SpeedButton33", [](Pen& p) { p.rect(2, 6, 14, 11, ink, ink, true); }},
+        {"SpeedButton34", [](Pen& p) { p.rect(2, 4, 14, 12, ink, ink, true); }},
     };
     return d;
 }

@@ -12,7 +12,6 @@ void hidezoomspot() {}
 void hidecapbox() {}
 void uncheckclipboardholders() {}
 void hidepastepanel() {}
-void remove_boxes() {}
 TRect zoomvisible() {
     const TBitmap& b = Pbook1->zm1->Bitmap();
     return Rect(0, 0, b.Width(), b.Height());
@@ -26,7 +25,6 @@ TPaintBox* mainwidthsample() {
 bool innercolorbarchecked() {
     return false;
 }
-void setspinpen(int) {}
 void imgradClick() {}
 void doblend() {}
 void doblend2() {}
@@ -40,10 +38,6 @@ void zerogradoffsets() {}
 void loadpatternpreview() {}
 void show_pats() {}
 void hideoptionsteps() {}
-void moverboxsize(int& width, int& height) {
-    width = 50;
-    height = 40;
-}
 bool filmplaying() {
     return false;
 }

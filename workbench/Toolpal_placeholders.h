@@ -18,8 +18,6 @@ void hidecapbox();
 void uncheckclipboardholders();
 // Pbook, floating paste and colour bar: hides `pastepanel1` and shows `panco1`.
 void hidepastepanel();
-// Pbook, drawing tools: abandons a Bezier curve whose handles are on the page.
-void remove_boxes();
 // Zoompic: the visible rectangle of the zoom view `zm1` (visleft, vistop, visright, visbottom);
 // the zoom view shows its whole bitmap until its own unit lands.
 TRect zoomvisible();
@@ -29,8 +27,6 @@ TImage* maincolourbox();
 // the menu item `InnerColorbar1` is checked.
 TPaintBox* mainwidthsample();
 bool innercolorbarchecked();
-// Pbook, drawing tools: the colour panel's line-width spin `spinpen` takes a value.
-void setspinpen(int v);
 // Pbook, gradient colour list: the gradient colour manager (`imgradClick`).
 void imgradClick();
 // Pbook, blend effects: `doblend`, `doblend2`, `doblend3`.
@@ -50,8 +46,6 @@ void loadpatternpreview();
 void show_pats();
 // options: hides the steps panel `Toptions1.Panel5` when `RadioGroup1.ItemIndex` is below 2.
 void hideoptionsteps();
-// Pbook, tool panel: the pixel-mover box size (`SpinEdit3` x `SpinEdit4`, 50 x 40 as designed).
-void moverboxsize(int& width, int& height);
 // Pbook, tool panel: whether the pixel-mover demo film plays (`Chkanimate1`), and stopping it
 // (`doneanim`).
 bool filmplaying();

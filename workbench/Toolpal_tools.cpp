@@ -39,8 +39,7 @@ void TForm3::refreshmoverbox() {
     marker->BrushRef().Color = clWhite;
     marker->BrushRef().Style = bsClear;
     marker->Changed();
-    int w, h;
-    toolpal_pending::moverboxsize(w, h);
+    int w = Pbook1->SpinEdit3->Value(), h = Pbook1->SpinEdit4->Value();
     Pbook1->mask1->SetWidth(w);
     Pbook1->mask1->SetHeight(h);
     Pbook1->mask1->Picture().Bitmap().SetSize(w, h);
@@ -88,7 +87,7 @@ void TForm3::do_tool(std::uint8_t code) {
     pb.mask1->SetTop(0);
     pb.Show();
     Invalidate();
-    if (pb.bezhandles) toolpal_pending::remove_boxes();
+    if (pb.bezhandles) pb.remove_boxes();
     pb.bezhandles = false;
     pb.firstoutline = true;
     pb.mousedown = false;

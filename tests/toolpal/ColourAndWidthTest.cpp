@@ -1,3 +1,4 @@
+#include "TBitBtn.h"
 #include "TPaintBox.h"
 #include "TPanel.h"
 #include "TSpeedButton.h"
@@ -153,21 +154,54 @@ TEST_F(ColourAndWidthTest, ZeroWidthIsHarmless) {
 }
 
 TEST_F(ColourAndWidthTest, SpinChangeWithAMoverChosenRefreshesTheMoverBox) {
+    TBitmap& box = Pbook1->mask1->Picture().Bitmap();
     Form3->pm1->Click();
-    Pbook1->mask1->Picture().Bitmap().SetSize(3, 3);
+    box.SetSize(3, 3);
     Pbook1->polycount = 9;
-    Form3->SpinEdit1->SetValue(12);
-    EXPECT_EQ(Pbook1->mask1->Picture().Bitmap().Width(), 50);
-    EXPECT_EQ(Pbook1->mask1->Picture().Bitmap().Height(), 40);
+    Form3->SpinEdit1->SetValue(12); // the main window's width spin copies it into the box width
+    EXPECT_EQ(Pbook1->spinpen->Value(), 12);
+    EXPECT_EQ(Pbook1->SpinEdit3->Value(), 12);
+    EXPECT_EQ(box.Width(), 12);
+    EXPECT_EQ(box.Height(), 40);
     EXPECT_EQ(Pbook1->polycount, 1);
-    Pbook1->mask1->Picture().Bitmap().SetSize(3, 3);
+    Pbook1->SpinEdit3->SetValue(60);
+    box.SetSize(3, 3);
     Form3->SpeedButton34->Click();
-    EXPECT_EQ(Pbook1->mask1->Picture().Bitmap().Width(), 50);
+    EXPECT_EQ(box.Width(), Pbook1->SpinEdit3->Value());
+    EXPECT_EQ(box.Height(), 40);
 
     Form3->BitBtn5->Click();
-    Pbook1->mask1->Picture().Bitmap().SetSize(3, 3);
+    box.SetSize(3, 3);
     Form3->SpinEdit1->SetValue(4);
-    EXPECT_EQ(Pbook1->mask1->Picture().Bitmap().Width(), 3) << "no mover chosen";
+    EXPECT_EQ(box.Width(), 3) << "no mover chosen";
+}
+
+// The pen set-up of the page (on mouse-down) raises or caps the width through the palette's spin,
+// whose change carries it on into penwidth.
+TEST_F(ColourAndWidthTest, EraserPencilAndPenSetTheWidthThroughTheSpin) {
+    struct Row {
+        const char* tool;
+        TBitBtn* TForm3::*button;
+        int before, after;
+        TColor colour;
+    } rows[] = {
+        {"eraser", &TForm3::BitBtn13, 3, 10, clWhite}, {"eraser", &TForm3::BitBtn13, 30, 30, clWhite},
+        {"pencil", &TForm3::BitBtn3, 5, 2, 0x808080},  {"pencil", &TForm3::BitBtn3, 2, 2, 0x808080},
+        {"pencil", &TForm3::BitBtn3, 1, 1, 0x808080},  {"pen", &TForm3::BitBtn4, 5, 1, 0xFF0000},
+        {"pen", &TForm3::BitBtn4, 2, 2, 0xFF0000},     {"pen", &TForm3::BitBtn4, 1, 1, 0xFF0000},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.tool << " from " << r.before);
+        Form3->SpinEdit1->SetValue(r.before);
+        (Form3->*r.button)->Click();
+        Pbook1->ptbox1->MouseDown(mbLeft, 0, 20, 20);
+        Pbook1->ptbox1->MouseUp(mbLeft, 0, 20, 20);
+        EXPECT_EQ(Form3->linewidth, r.after);
+        EXPECT_EQ(Form3->SpinEdit1->Value(), r.after);
+        EXPECT_EQ(Form3->penwidth, r.after);
+        EXPECT_EQ(Form3->leftcolor, r.colour);
+        EXPECT_EQ(box(18, 20), r.colour) << "the colour box shows the tool's colour";
+    }
 }
 
 TEST_F(ColourAndWidthTest, WidthSampleClickTakesThePixelAsAColour) {

@@ -37,6 +37,8 @@ protected:
         p.penwidth = 1;
         p.SpinEdit1->SetValue(1);
         TPbook1& pb = *Pbook1;
+        pb.SpinEdit3->SetValue(50); // the width spin's change copies into the box width
+        pb.SpinEdit4->SetValue(40);
         pb.modified = false;
         pb.zoomon = false;
         pb.zoomwritten = false;
