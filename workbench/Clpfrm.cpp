@@ -12,7 +12,7 @@ Tclpform1::Tclpform1(TComponent* AOwner) : TForm(AOwner) {
 
     Label1 = new TLabel(this, this);
     Label1->SetName("Label1");
-    Label1->SetAutoSize(false);
+    Label1->FontRef().Name = "Arial";
     Label1->FontRef().SetHeight(-16);
     Label1->FontChanged();
     Label1->SetBounds(16, 16, 357, 20);
