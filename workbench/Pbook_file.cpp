@@ -200,13 +200,13 @@ void TPbook1::wirefiles() {
     FancyText1 = menuitem(Imagemenu, Imagemenu->Count(), "FancyText1", "3Dand R&otated Text",
                           [this](TObject* s) { FancyText1Click(s); });
 
-    int left = 152;
+    int left = 214; // right of the line-width spin
     auto toolbutton = [this, &left](const char* name, const char* caption, const char* hint,
                                     TNotifyEvent click) {
         TSpeedButton* b = new TSpeedButton(this, Panel3);
         b->SetName(name);
-        b->SetBounds(left, 3, 52, 24);
-        left += 54;
+        b->SetBounds(left, 3, 48, 24);
+        left += 50;
         b->SetCaption(caption);
         b->SetHint(hint);
         b->SetShowHint(true);

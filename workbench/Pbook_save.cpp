@@ -144,8 +144,10 @@ void TPbook1::SpeedButton42Click(TObject* Sender) {
     Save2Click(Sender);
 }
 
+// The bar is laid out before the first page exists; a size of 0 x 0 would only mislead.
 void TPbook1::StatusBar1Resize(TObject*) {
     const TPicture& page = ptbox1->Picture();
+    if (page.Empty()) return;
     StatusBar1->SetSimpleText("Width:" + std::to_string(page.Width()) +
                               " Height:" + std::to_string(page.Height()));
 }

@@ -3,6 +3,7 @@
 // starts from a fresh first page, an unmodified document named "TEMP.BMP" and quality 100.
 #include "Application.h"
 #include "BmpCodec.h"
+#include "Menus.h"
 #include "MessageBox.h"
 #include "ModalTesting.h"
 #include "OrvantaProgram.h"
@@ -11,6 +12,7 @@
 #include "ProgramFolder.h"
 #include "Screen.h"
 #include "TImage.h"
+#include "TSpeedButton.h"
 #include "TTrackBar.h"
 #include "TestFolder.h"
 #include "Toolpal.h"

@@ -32,7 +32,7 @@ TEST_F(PbookSaveTest, SaveAsWritesTheTypeTheExtensionNames) {
     for (const auto& c : cases) {
         changedDocument();
         answerSaveAs(dir.path() / c.chosen);
-        Pbook1->SaveAs1Click(Pbook1);
+        Pbook1->SaveAs1->Click();
         const auto bytes = fileBytes(dir.path() / c.written);
         EXPECT_TRUE(c.jpeg ? isJpeg(bytes) : isBmp(bytes)) << c.chosen;
         EXPECT_EQ(Pbook1->Caption(), (dir.path() / c.caption).string()) << c.chosen;
@@ -99,7 +99,10 @@ TEST_F(PbookSaveTest, QuickSaveWritesTheBareNameInTheCurrentFolder) {
     for (const auto& c : cases) {
         changedDocument(c.caption);
         ModalSeam().QueueButton(IDOK);
-        Pbook1->Save2Click(Pbook1);
+        if (&c == &cases[0])
+            Pbook1->Save2->Click(); // the menu and the tool bar do the same
+        else
+            Pbook1->SpeedButton42->Click();
         EXPECT_TRUE(isBmp(fileBytes(dir.path() / c.name))) << c.caption;
         EXPECT_FALSE(Pbook1->modified);
         EXPECT_EQ(Pbook1->Caption(), c.caption);
