@@ -38,10 +38,8 @@ void zerogradoffsets() {}
 void loadpatternpreview() {}
 void show_pats() {}
 void hideoptionsteps() {}
-bool filmplaying() {
-    return false;
-}
-void doneanim() {}
+void showfilterpanel() {}
+void showcolortint() {}
 void dohelp(const char*) {}
 void emptyclipboard() {}
 

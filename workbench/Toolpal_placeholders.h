@@ -46,10 +46,10 @@ void loadpatternpreview();
 void show_pats();
 // options: hides the steps panel `Toptions1.Panel5` when `RadioGroup1.ItemIndex` is below 2.
 void hideoptionsteps();
-// Pbook, tool panel: whether the pixel-mover demo film plays (`Chkanimate1`), and stopping it
-// (`doneanim`).
-bool filmplaying();
-void doneanim();
+// Pbook, main-window commands: "Clear Filter" shows the video filter panel `Panelfilt`.
+void showfilterpanel();
+// colortint: copies the page into the colour tint window's picture and shows the window.
+void showcolortint();
 // Pbook, help window: `dohelp` with a topic.
 void dohelp(const char* topic);
 // Clipboard layer: empties the clipboard.

@@ -2,6 +2,7 @@
 #include "Application.h"
 #include "Pbook.h"
 #include "Screen.h"
+#include "TCheckBox.h"
 #include "TImage.h"
 #include "TPageControl.h"
 #include "TPanel.h"
@@ -49,7 +50,7 @@ void TForm3::refreshmoverbox() {
 
 void TForm3::do_tool(std::uint8_t code) {
     TPbook1& pb = *Pbook1;
-    if (toolpal_pending::filmplaying()) toolpal_pending::doneanim();
+    if (pb.Chkanimate1->Checked()) pb.doneanim();
     if (code >= 200 && code <= 202) {
         pb.ptbox1->SetCursor(crDefault);
         toolpal_pending::hidezoomspot();

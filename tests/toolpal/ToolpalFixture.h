@@ -11,6 +11,7 @@
 #include "TSpinEdit.h"
 #include "TestFolder.h"
 #include "Toolpal.h"
+#include "mydialog.h"
 
 class ToolpalTest : public TModalTest {
 protected:
@@ -21,6 +22,7 @@ protected:
         Screen->SetSize(1024, 768);
         Application->CreateForm(Pbook1);
         Application->CreateForm(Form3);
+        Application->CreateForm(mydialog1);
     }
 
     void SetUp() override {
