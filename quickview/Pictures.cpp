@@ -13,7 +13,8 @@ namespace {
 TColor mix(TColor a, TColor b, int num, int den) {
     if (den <= 0) return a;
     auto ch = [&](int ca, int cb) { return ca + (cb - ca) * num / den; };
-    return RGB(ch(GetRValue(a), GetRValue(b)), ch(GetGValue(a), GetGValue(b)), ch(GetBValue(a), GetBValue(b)));
+    return RGB(ch(GetRValue(a), GetRValue(b)), ch(GetGValue(a), GetGValue(b)),
+               ch(GetBValue(a), GetBValue(b)));
 }
 
 void verticalGradient(TBitmap& bmp, int top, int bottom, TColor from, TColor to) {
@@ -84,7 +85,8 @@ void sceneInto(TBitmap& bmp, int x0, int y0, int w, int h, int variant) {
     int horizon = y0 + h * 3 / 5;
     for (int y = y0; y < horizon; ++y) {
         if (y < 0 || y >= bmp.Height()) continue;
-        std::uint32_t word = TBitmap::ToWord(mix(skies[v][0], skies[v][1], y - y0, std::max(1, horizon - y0)));
+        std::uint32_t word =
+            TBitmap::ToWord(mix(skies[v][0], skies[v][1], y - y0, std::max(1, horizon - y0)));
         std::uint32_t* row = bmp.Row32(y);
         for (int x = std::max(x0, 0); x < std::min(x0 + w, bmp.Width()); ++x)
             row[x] = word;
@@ -104,8 +106,11 @@ void sceneInto(TBitmap& bmp, int x0, int y0, int w, int h, int variant) {
              {x0, y0 + h}},
             hills[v][1], hills[v][1]);
     // A road to the horizon.
-    polygon(c, {{x0 + w / 2 - w / 30, horizon + h / 12}, {x0 + w / 2 + w / 30, horizon + h / 12},
-                {x0 + w / 2 + w / 5, y0 + h}, {x0 + w / 2 - w / 5, y0 + h}},
+    polygon(c,
+            {{x0 + w / 2 - w / 30, horizon + h / 12},
+             {x0 + w / 2 + w / 30, horizon + h / 12},
+             {x0 + w / 2 + w / 5, y0 + h},
+             {x0 + w / 2 - w / 5, y0 + h}},
             RGB(110, 100, 90), RGB(110, 100, 90));
 }
 
@@ -115,7 +120,8 @@ void filmStrip(TBitmap& bmp, int x0, int y0, int w, int h, int firstVariant) {
     box(c, x0, y0, x0 + w, y0 + h, RGB(16, 16, 16), RGB(16, 16, 16));
     int hole = std::max(2, h / 10);
     for (int x = x0 + hole; x + hole < x0 + w; x += hole * 3) {
-        box(c, x, y0 + hole / 2, x + hole + hole / 2, y0 + hole / 2 + hole, RGB(230, 230, 210), RGB(230, 230, 210));
+        box(c, x, y0 + hole / 2, x + hole + hole / 2, y0 + hole / 2 + hole, RGB(230, 230, 210),
+            RGB(230, 230, 210));
         box(c, x, y0 + h - hole / 2 - hole, x + hole + hole / 2, y0 + h - hole / 2, RGB(230, 230, 210),
             RGB(230, 230, 210));
     }
@@ -152,6 +158,25 @@ void DrawFilmLogo(TBitmap& bmp, int w, int h) {
     int ty = std::max(2, h / 12);
     text(c, tx + 2, ty + 2, name, th, RGB(0, 0, 0), fsBold);
     text(c, tx, ty, name, th, RGB(255, 210, 60), fsBold);
+    bmp.Changed();
+}
+
+void DrawBanner(TBitmap& bmp, int w, int h) {
+    bmp.SetSize(w, h);
+    TCanvas& c = bmp.Canvas();
+    box(c, 0, 0, w, h, RGB(16, 16, 16), RGB(16, 16, 16));
+    verticalGradient(bmp, 4, h - 4, RGB(0, 0, 128), RGB(90, 0, 90));
+    for (int x = 2; x + 3 < w; x += 7) {
+        box(c, x, 1, x + 4, 3, RGB(230, 230, 210), RGB(230, 230, 210));
+        box(c, x, h - 3, x + 4, h - 1, RGB(230, 230, 210), RGB(230, 230, 210));
+    }
+    int th = std::max(8, h - 10);
+    c.Font.Name = "Arial";
+    c.Font.SetHeight(-th);
+    c.Font.Style = fsBold | fsItalic;
+    int tw = c.TextWidth("Velmora");
+    text(c, (w - tw) / 2 + 1, (h - th) / 2, "Velmora", th, RGB(0, 0, 0), fsBold | fsItalic);
+    text(c, (w - tw) / 2, (h - th) / 2 - 1, "Velmora", th, RGB(255, 210, 60), fsBold | fsItalic);
     bmp.Changed();
 }
 
@@ -251,8 +276,16 @@ void DrawGlyph(TBitmap& bmp, Glyph g, int size) {
         break;
     case Glyph::Effects:
         polygon(c,
-                {{s(8), s(1)}, {s(10), s(6)}, {s(15), s(6)}, {s(11), s(9)}, {s(13), s(15)}, {s(8), s(11)},
-                 {s(3), s(15)}, {s(5), s(9)}, {s(1), s(6)}, {s(6), s(6)}},
+                {{s(8), s(1)},
+                 {s(10), s(6)},
+                 {s(15), s(6)},
+                 {s(11), s(9)},
+                 {s(13), s(15)},
+                 {s(8), s(11)},
+                 {s(3), s(15)},
+                 {s(5), s(9)},
+                 {s(1), s(6)},
+                 {s(6), s(6)}},
                 RGB(255, 220, 0), RGB(160, 80, 0));
         break;
     case Glyph::Microphone:

@@ -56,6 +56,8 @@ constexpr TColor GlyphKey = 0x00FF00FF;
 
 // A film strip with sprocket holes across a dusk sky, with the product name.
 void DrawFilmLogo(TBitmap& bmp, int w, int h);
+// A narrow banner: the product name on a strip of film.
+void DrawBanner(TBitmap& bmp, int w, int h);
 // A small landscape, as a film frame shows it; `variant` moves the sun and shifts the light.
 void DrawScene(TBitmap& bmp, int w, int h, int variant);
 // A figure on a plain backdrop, as a foreground sprite frame looks (backdrop in the glyph key's

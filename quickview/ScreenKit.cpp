@@ -25,8 +25,8 @@ TLabel* Label(TWinControl* parent, const std::string& name, const std::string& c
     return l;
 }
 
-TLabel* TextBlock(TWinControl* parent, const std::string& name, const std::string& caption, int x, int y, int w,
-                  int h) {
+TLabel* TextBlock(TWinControl* parent, const std::string& name, const std::string& caption, int x, int y,
+                  int w, int h) {
     TLabel* l = Label(parent, name, "", x, y);
     l->SetAutoSize(false);
     l->SetWordWrap(true);
@@ -55,6 +55,18 @@ TBitBtn* BitBtn(TWinControl* parent, const std::string& name, const std::string&
         DrawGlyph(bmp, glyph, glyphSize);
         b->SetGlyph(bmp);
     }
+    return b;
+}
+
+TStripButton* StripBtn(TWinControl* parent, const std::string& name, const std::string& caption, int x, int y,
+                       int w, int h, Glyph glyph, int glyphSize) {
+    auto* b = new TStripButton(ownerOf(parent), parent);
+    b->SetName(name);
+    b->SetBounds(x, y, w, h);
+    b->SetCaption(caption);
+    TBitmap bmp;
+    DrawGlyph(bmp, glyph, glyphSize);
+    b->SetTopGlyph(bmp);
     return b;
 }
 
@@ -102,8 +114,8 @@ TBevel* Bevel(TWinControl* parent, const std::string& name, int x, int y, int w,
     return b;
 }
 
-TGroupBox* Group(TWinControl* parent, const std::string& name, const std::string& caption, int x, int y, int w,
-                 int h) {
+TGroupBox* Group(TWinControl* parent, const std::string& name, const std::string& caption, int x, int y,
+                 int w, int h) {
     auto* g = new TGroupBox(ownerOf(parent), parent);
     g->SetName(name);
     g->SetBounds(x, y, w, h);
@@ -119,8 +131,8 @@ TEdit* Edit(TWinControl* parent, const std::string& name, const std::string& tex
     return e;
 }
 
-TMemo* Memo(TWinControl* parent, const std::string& name, std::initializer_list<const char*> lines, int x, int y,
-            int w, int h) {
+TMemo* Memo(TWinControl* parent, const std::string& name, std::initializer_list<const char*> lines, int x,
+            int y, int w, int h) {
     auto* m = new TMemo(ownerOf(parent), parent);
     m->SetName(name);
     m->SetBounds(x, y, w, h);
@@ -154,8 +166,8 @@ TComboBox* Combo(TWinControl* parent, const std::string& name, std::initializer_
     return c;
 }
 
-TCheckBox* Check(TWinControl* parent, const std::string& name, const std::string& caption, int x, int y, int w,
-                 bool checked) {
+TCheckBox* Check(TWinControl* parent, const std::string& name, const std::string& caption, int x, int y,
+                 int w, bool checked) {
     auto* c = new TCheckBox(ownerOf(parent), parent);
     c->SetName(name);
     c->SetBounds(x, y, w, 17);
@@ -197,6 +209,32 @@ void Separator(TComponent* owner, TMenuItem* parent) {
     auto* m = new TMenuItem(owner);
     m->SetCaption("-");
     parent->Add(m);
+}
+
+WizardParts Wizard(TForm* form, int variant, const std::string& backName, const std::string& cancelName,
+                   const std::string& nextName, const std::string& nextCaption) {
+    int cw = form->ClientWidth(), ch = form->ClientHeight();
+    WizardParts w{};
+    w.side = Picture(form, "Image1", 8, 8, 121, ch - 60);
+    DrawWizardSide(w.side->Picture().Bitmap(), 121, ch - 60, variant);
+    Bevel(form, "Bevel1", 8, ch - 44, cw - 16, 2, bsTopLine);
+    w.next = Button(form, nextName, nextCaption, cw - 91, ch - 35, 83, 25);
+    w.cancel = Button(form, cancelName, "Cancel", cw - 183, ch - 35, 83, 25);
+    w.back = Button(form, backName, "<< Back", cw - 275, ch - 35, 83, 25);
+    w.contentLeft = 141;
+    return w;
+}
+
+int WizardTitle(TForm* form, int left, const std::string& step, const std::string& title,
+                const std::string& text, int textHeight) {
+    TLabel* s = Label(form, "LabelStep", step, left, 8);
+    s->FontRef().Style = fsBold;
+    s->FontRef().Color = clGray;
+    s->FontChanged();
+    TLabel* t = Label(form, "LabelTitle", title, left, 24);
+    Heading(t, 15, clNavy);
+    TextBlock(form, "LabelText", text, left, 48, form->ClientWidth() - left - 8, textHeight);
+    return 48 + textHeight + 6;
 }
 
 void Heading(TControl* c, int pixels, TColor color) {

@@ -5,6 +5,7 @@
 #include "Forms.h"
 #include "Menus.h"
 #include "Pictures.h"
+#include "StripButton.h"
 #include "TBevel.h"
 #include "TBitBtn.h"
 #include "TButton.h"
@@ -30,12 +31,15 @@ void Hint(TControl* c, const std::string& hint);
 
 TLabel* Label(TWinControl* parent, const std::string& name, const std::string& caption, int x, int y);
 // A label of fixed size whose text wraps.
-TLabel* TextBlock(TWinControl* parent, const std::string& name, const std::string& caption, int x, int y, int w,
-                  int h);
+TLabel* TextBlock(TWinControl* parent, const std::string& name, const std::string& caption, int x, int y,
+                  int w, int h);
 TButton* Button(TWinControl* parent, const std::string& name, const std::string& caption, int x, int y,
                 int w = 75, int h = 25);
 TBitBtn* BitBtn(TWinControl* parent, const std::string& name, const std::string& caption, int x, int y, int w,
                 int h, Glyph glyph, int glyphSize = 16);
+// A large button with its glyph above the caption.
+TStripButton* StripBtn(TWinControl* parent, const std::string& name, const std::string& caption, int x, int y,
+                       int w, int h, Glyph glyph, int glyphSize = 32);
 TSpeedButton* Speed(TWinControl* parent, const std::string& name, int x, int y, int w, int h, Glyph glyph,
                     const std::string& hint = "", int glyphSize = 16);
 TPanel* Panel(TWinControl* parent, const std::string& name, int x, int y, int w, int h,
@@ -44,11 +48,11 @@ TPanel* AlignedPanel(TWinControl* parent, const std::string& name, TAlign align,
                      TBevelCut outer = bvRaised);
 TBevel* Bevel(TWinControl* parent, const std::string& name, int x, int y, int w, int h,
               TBevelShape shape = bsBox);
-TGroupBox* Group(TWinControl* parent, const std::string& name, const std::string& caption, int x, int y, int w,
-                 int h);
+TGroupBox* Group(TWinControl* parent, const std::string& name, const std::string& caption, int x, int y,
+                 int w, int h);
 TEdit* Edit(TWinControl* parent, const std::string& name, const std::string& text, int x, int y, int w = 121);
-TMemo* Memo(TWinControl* parent, const std::string& name, std::initializer_list<const char*> lines, int x, int y,
-            int w, int h);
+TMemo* Memo(TWinControl* parent, const std::string& name, std::initializer_list<const char*> lines, int x,
+            int y, int w, int h);
 TListBox* List(TWinControl* parent, const std::string& name, std::initializer_list<const char*> items, int x,
                int y, int w, int h);
 TComboBox* Combo(TWinControl* parent, const std::string& name, std::initializer_list<const char*> items,
@@ -64,6 +68,21 @@ TImage* Picture(TWinControl* parent, const std::string& name, int x, int y, int 
 TMenuItem* Item(TComponent* owner, TMenuItem* parent, const std::string& name, const std::string& caption,
                 TNotifyEvent onClick = nullptr);
 void Separator(TComponent* owner, TMenuItem* parent);
+
+// The frame of a wizard page on a form of fixed client size: the side picture on the left, a line
+// above the bottom row, and the "<< Back", "Cancel" and next buttons at the bottom right.
+struct WizardParts {
+    TImage* side;
+    TButton* back;
+    TButton* cancel;
+    TButton* next;
+    int contentLeft; // where the page's own controls start
+};
+WizardParts Wizard(TForm* form, int variant, const std::string& backName, const std::string& cancelName,
+                   const std::string& nextName, const std::string& nextCaption);
+// A step title and its explanation at the top of a wizard page; returns the top below them.
+int WizardTitle(TForm* form, int left, const std::string& step, const std::string& title,
+                const std::string& text, int textHeight);
 
 // Bold, sized font for headings.
 void Heading(TControl* c, int pixels, TColor color = clWindowText);

@@ -24,6 +24,9 @@
 #include "velmorafrm.h"
 #include "wiz1.h"
 
+#include <QApplication>
+#include <QStyleFactory>
+
 namespace quickview {
 
 void CreateTarnwickWindows() {
@@ -53,6 +56,8 @@ void CreateTarnwickWindows() {
 
 void StartTarnwick() {
     Application->Initialize();
+    // The quick view pictures a program of the Windows 9x years, so it takes that look.
+    if (QStyle* style = QStyleFactory::create("Windows")) QApplication::setStyle(style);
     Application->SetTitle("Velmora");
     CreateTarnwickWindows();
 }

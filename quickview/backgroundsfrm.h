@@ -1,5 +1,10 @@
 #pragma once
 #include "Forms.h"
+#include "TButton.h"
+#include "TEdit.h"
+#include "TImage.h"
+#include "TListBox.h"
+#include "TRadioGroup.h"
 
 namespace quickview {
 
@@ -7,6 +12,20 @@ namespace quickview {
 class Tbkgfrm : public TForm {
 public:
     explicit Tbkgfrm(TComponent* AOwner = nullptr);
+
+    TImage* Image1;
+    TRadioGroup* RadioGroup1;
+    TEdit* Editfolder;
+    TButton* butbrowse;
+    TListBox* ListBox1;
+    TImage* Image2;
+    TButton* butback;
+    TButton* butcancel;
+    TButton* butnext;
+
+    void FormCreate(TObject* Sender);
+    // "Next >>>": the target folder step.
+    void butnextClick(TObject* Sender);
 };
 
 extern Tbkgfrm* bkgfrm;

@@ -1,5 +1,9 @@
 #include "imview.h"
 
+#include "ScreenKit.h"
+#include "animcap.h"
+#include "velmorafrm.h"
+
 namespace quickview {
 
 Tpicform1* picform1 = nullptr;
@@ -7,8 +11,91 @@ Tpicform1* picform1 = nullptr;
 Tpicform1::Tpicform1(TComponent* AOwner) : TForm(AOwner) {
     SetName("picform1");
     SetCaption("Image Browser");
-    SetBounds(0, 0, 600, 450);
-    OnCreate = [this](TObject*) { CenterOnScreen(); };
+    SetBounds(0, 0, 640, 470);
+
+    Panel1 = kit::AlignedPanel(this, "Panel1", alTop, 32);
+    struct Def {
+        TSpeedButton** field;
+        const char* name;
+        Glyph glyph;
+        const char* hint;
+        int left;
+    };
+    const Def defs[] = {
+        {&SpeedButton1, "SpeedButton1", Glyph::Open, "Open the picture in the paint workbench", 4},
+        {&SpeedButton2, "SpeedButton2", Glyph::Save, "Save the picture as BMP or JPEG", 32},
+        {&SpeedButton3, "SpeedButton3", Glyph::Copy, "Copy the picture to the clipboard", 70},
+        {&SpeedButton4, "SpeedButton4", Glyph::Camera, "Capture the screen to the clipboard", 98},
+        {&SpeedButton5, "SpeedButton5", Glyph::Play, "Slide show of the folder", 136},
+        {&SpeedButton6, "SpeedButton6", Glyph::Zoom, "Fit the picture to the window", 164},
+        {&SpeedButton14, "SpeedButton14", Glyph::ListMaker,
+         "Bitmap file list manager, list maker, and previewer", 202},
+    };
+    for (const Def& d : defs) {
+        *d.field = kit::Speed(Panel1, d.name, d.left, 3, 26, 26, d.glyph, d.hint);
+        (*d.field)->SetFlat(true);
+    }
+
+    StatusBar1 = new TStatusBar(this, this);
+    StatusBar1->SetName("StatusBar1");
+    StatusBar1->SetHeight(19);
+    StatusBar1->SetAlign(alBottom);
+    StatusBar1->AddPanel("hills000.bmp", 160);
+    StatusBar1->AddPanel("320 x 240", 90);
+    StatusBar1->AddPanel("24-bit colour", 100);
+    StatusBar1->AddPanel("225 KB", 80);
+
+    Panel2 = kit::AlignedPanel(this, "Panel2", alLeft, 186);
+    DriveComboBox1 = kit::Combo(Panel2, "DriveComboBox1", {"c: [WIN98]", "d: [CDROM]", "a:"}, 0, 6, 6, 174);
+    DirectoryListBox1 = kit::List(
+        Panel2, "DirectoryListBox1",
+        {"c:\\", "  Velmora", "    Backgrounds", "      Hills", "    Sprites", "    Sets"}, 6, 32, 174, 100);
+    DirectoryListBox1->SetItemIndex(3);
+    butremember = kit::Speed(Panel2, "butremember", 6, 136, 86, 22, Glyph::Folder, "Remember this folder");
+    butremember->SetCaption("Remember");
+    butrecall =
+        kit::Speed(Panel2, "butrecall", 94, 136, 86, 22, Glyph::Open, "Go back to the remembered folder");
+    butrecall->SetCaption("Go back");
+    FileListBox1 = kit::List(Panel2, "FileListBox1",
+                             {"hills000.bmp", "hills001.bmp", "hills002.bmp", "hills003.bmp", "hills004.bmp",
+                              "hills005.bmp", "sunset.jpg", "title.bmp"},
+                             6, 162, 174, 112);
+    FileListBox1->SetItemIndex(0);
+    FilterComboBox1 = kit::Combo(
+        Panel2, "FilterComboBox1",
+        {"Pictures (*.bmp;*.jpg)", "Bitmaps (*.bmp)", "JPEG (*.jpg)", "All files (*.*)"}, 0, 6, 278, 174);
+    GroupBox1 = kit::Group(Panel2, "GroupBox1", "JPEG options", 6, 304, 174, 96);
+    kit::Label(GroupBox1, "Label1", "Scale:", 8, 22);
+    ComboScale = kit::Combo(GroupBox1, "ComboScale", {"1/1", "1/2", "1/4", "1/8"}, 0, 50, 18, 60);
+    CheckGrey = kit::Check(GroupBox1, "CheckGrey", "Greyscale", 116, 20, 56);
+    kit::Label(GroupBox1, "Label2", "Quality:", 8, 52);
+    TrackQuality = new TTrackBar(this, GroupBox1);
+    TrackQuality->SetName("TrackQuality");
+    TrackQuality->SetBounds(50, 46, 118, 26);
+    TrackQuality->SetMin(1);
+    TrackQuality->SetMax(100);
+    TrackQuality->SetFrequency(10);
+    TrackQuality->SetPosition(75);
+    kit::Label(GroupBox1, "Label3", "75", 100, 74);
+
+    ScrollBox1 = new TScrollBox(this, this);
+    ScrollBox1->SetName("ScrollBox1");
+    ScrollBox1->SetAlign(alClient);
+    ScrollBox1->SetColor(clGray);
+    Image1 = kit::Picture(ScrollBox1, "Image1", 0, 0, 420, 315);
+    Image1->SetStretch(true);
+    DrawScene(Image1->Picture().Bitmap(), 320, 240, 0);
+
+    SpeedButton14->OnClick = [this](TObject* s) { SpeedButton14Click(s); };
+    OnCreate = [this](TObject* s) { FormCreate(s); };
+}
+
+void Tpicform1::FormCreate(TObject*) {
+    CenterOnScreen();
+}
+
+void Tpicform1::SpeedButton14Click(TObject*) {
+    ShowScreen(AnimCap1);
 }
 
 } // namespace quickview

@@ -27,8 +27,7 @@ Tmn::Tmn(TComponent* AOwner) : TForm(AOwner) {
     Image1->SetStretch(true);
     DrawProgramIcon(Image1->Picture().Bitmap(), 64);
 
-    BitBtn1 = kit::BitBtn(Panel1, "BitBtn1", "Start Here", 4, 96, 81, 49, Glyph::Play, 20);
-    BitBtn1->SetLayout(blGlyphTop);
+    BitBtn1 = kit::StripBtn(Panel1, "BitBtn1", "Start Here", 4, 96, 81, 57, Glyph::Play, 24);
     kit::Hint(BitBtn1, "Open the Velmora main window");
     BitBtn1->OnClick = [this](TObject* s) { BitBtn1Click(s); };
 

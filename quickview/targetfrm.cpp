@@ -1,5 +1,9 @@
 #include "targetfrm.h"
 
+#include "ScreenKit.h"
+#include "bkfrframesfrm.h"
+#include "velmorafrm.h"
+
 namespace quickview {
 
 Tnewtargetfrm* newtargetfrm = nullptr;
@@ -7,8 +11,49 @@ Tnewtargetfrm* newtargetfrm = nullptr;
 Tnewtargetfrm::Tnewtargetfrm(TComponent* AOwner) : TForm(AOwner) {
     SetName("newtargetfrm");
     SetCaption("Create a target folder and name the new set");
-    SetBounds(0, 0, 520, 400);
-    OnCreate = [this](TObject*) { CenterOnScreen(); };
+    SetBorderStyle(bsDialog);
+    SetClientWidth(536);
+    SetClientHeight(330);
+
+    kit::WizardParts w = kit::Wizard(this, 1, "butback", "butcancel", "butnext", "Next >>>");
+    Image1 = w.side;
+    butback = w.back;
+    butcancel = w.cancel;
+    butnext = w.next;
+    int x = w.contentLeft;
+    int y = kit::WizardTitle(this, x, "Step 3 of 3", "The target set",
+                             "The composed frames are written as a new numbered set. Choose a folder of its "
+                             "own for the set and a name for its frames.",
+                             30);
+
+    kit::Label(this, "Label4", "Target folder:", x, y + 4);
+    Editfolder = kit::Edit(this, "Editfolder", "C:\\Velmora\\Sets\\Runner on the hills\\", x + 90, y, 200);
+    butbrowse = kit::Button(this, "butbrowse", "Browse...", x + 296, y - 2, 75, 25);
+    y += 32;
+    kit::Label(this, "Label5", "Name of the set:", x, y + 4);
+    Editname = kit::Edit(this, "Editname", "hillrun", x + 90, y, 120);
+    y += 32;
+    kit::Label(this, "Label6", "First number:", x, y + 4);
+    SpinEdit1 = new TSpinEdit(this, this);
+    SpinEdit1->SetName("SpinEdit1");
+    SpinEdit1->SetBounds(x + 90, y, 60, 22);
+    SpinEdit1->SetMinValue(0);
+    SpinEdit1->SetMaxValue(999);
+    kit::Label(this, "Label7", "The frames will be hillrun000.bmp, hillrun001.bmp ...", x, y + 32);
+    y += 60;
+    CheckBox1 = kit::Check(this, "CheckBox1", "Make the folder when it does not exist", x, y, 300, true);
+    CheckBox2 = kit::Check(this, "CheckBox2", "Overwrite frames already in the folder", x, y + 22, 300);
+
+    butnext->OnClick = [this](TObject* s) { butnextClick(s); };
+    OnCreate = [this](TObject* s) { FormCreate(s); };
+}
+
+void Tnewtargetfrm::FormCreate(TObject*) {
+    CenterOnScreen();
+}
+
+void Tnewtargetfrm::butnextClick(TObject*) {
+    ShowScreen(framecomposerfrm);
 }
 
 } // namespace quickview

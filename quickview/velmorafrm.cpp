@@ -89,12 +89,14 @@ void TMainfrm::makeButtonStrip() {
         void (TMainfrm::*click)(TObject*);
     };
     const Def defs[] = {
-        {&butmovie, "butmovie", "Movie Editor", "Launch the Movie Editor", Glyph::Film, &TMainfrm::butmovieClick},
+        {&butmovie, "butmovie", "Movie Editor", "Launch the Movie Editor", Glyph::Film,
+         &TMainfrm::butmovieClick},
         {&buttrans, "buttrans", "Special Effects", "Launch the special effects manager", Glyph::Effects,
          &TMainfrm::buttransClick},
         {&butsoundrec, "butsoundrec", "Sound Record", "Launch Sound Recorder", Glyph::Microphone,
          &TMainfrm::butsoundrecClick},
-        {&BitBtn5, "BitBtn5", "Movie Player", "Launch media player", Glyph::Projector, &TMainfrm::BitBtn5Click},
+        {&BitBtn5, "BitBtn5", "Movie Player", "Launch media player", Glyph::Projector,
+         &TMainfrm::BitBtn5Click},
         {&BitBtn7, "BitBtn7", "Media Player", "Link to the Windows media player", Glyph::Speaker,
          &TMainfrm::BitBtn7Click},
         {&but1, "but1", "Utility One", "User defined button", Glyph::Utility, &TMainfrm::but1Click},
@@ -104,8 +106,7 @@ void TMainfrm::makeButtonStrip() {
     };
     int left = 3;
     for (const Def& d : defs) {
-        TBitBtn* b = kit::BitBtn(panbut, d.name, d.caption, left, 3, 103, 69, d.glyph, 32);
-        b->SetLayout(blGlyphTop);
+        TBitBtn* b = kit::StripBtn(panbut, d.name, d.caption, left, 3, 103, 69, d.glyph);
         kit::Hint(b, d.hint);
         auto click = d.click;
         b->OnClick = [this, click](TObject* s) { (this->*click)(s); };
@@ -118,7 +119,7 @@ void TMainfrm::makeToolBar() {
     Panel9 = kit::AlignedPanel(this, "Panel9", alTop, 32);
     Image2 = kit::Picture(Panel9, "Image2", 3, 3, 120, 26);
     Image2->SetStretch(true);
-    DrawFilmLogo(Image2->Picture().Bitmap(), 240, 52);
+    DrawBanner(Image2->Picture().Bitmap(), 120, 26);
 
     struct Def {
         TSpeedButton** field;

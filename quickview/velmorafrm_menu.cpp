@@ -14,11 +14,12 @@ void TMainfrm::makeMenu() {
     TMenuItem* root = MainMenu1->Items();
 
     File1 = Item(this, root, "File1", "&File");
-    NewProjectWizard1 = Item(this, File1, "NewProjectWizard1", "&New Project Wizard",
-                             on(&TMainfrm::NewProjectWizard1Click));
+    NewProjectWizard1 =
+        Item(this, File1, "NewProjectWizard1", "&New Project Wizard", on(&TMainfrm::NewProjectWizard1Click));
     NewProjectWizard1->SetShortCut(ShortCut('N', scCtrl));
     OpenProject1 = Item(this, File1, "OpenProject1", "&Open Project", on(&TMainfrm::OpenProject1Click));
-    ViewProjectForm1 = Item(this, File1, "ViewProjectForm1", "&View Project Form", on(&TMainfrm::OpenProject1Click));
+    ViewProjectForm1 =
+        Item(this, File1, "ViewProjectForm1", "&View Project Form", on(&TMainfrm::OpenProject1Click));
     Separator(this, File1);
     Preferences1 = Item(this, File1, "Preferences1", "&Preferences", on(&TMainfrm::Preferences1Click));
     PrinterSetup1 = Item(this, File1, "PrinterSetup1", "Printer S&etup");
@@ -39,23 +40,26 @@ void TMainfrm::makeMenu() {
     SequenceEditor1 =
         Item(this, MovieEdit1, "SequenceEditor1", "Sequence Editor", on(&TMainfrm::SequenceEditor1Click));
     FrameEditor1 = Item(this, MovieEdit1, "FrameEditor1", "Frame Editor", on(&TMainfrm::FrameEditor1Click));
-    AnimationManager1 =
-        Item(this, MovieEdit1, "AnimationManager1", "Animation Manager", on(&TMainfrm::AnimationManager1Click));
+    AnimationManager1 = Item(this, MovieEdit1, "AnimationManager1", "Animation Manager",
+                             on(&TMainfrm::AnimationManager1Click));
     Separator(this, MovieEdit1);
     MediaPlayer1 = Item(this, MovieEdit1, "MediaPlayer1", "&Media Player ", on(&TMainfrm::MediaPlayer1Click));
     Separator(this, MovieEdit1);
     ScreenCapturetodisk1 = Item(this, MovieEdit1, "ScreenCapturetodisk1", "Screen  &Capture to disk",
                                 on(&TMainfrm::ScreenCapturetodisk1Click));
-    ScreenCapturetoClipboard1 = Item(this, MovieEdit1, "ScreenCapturetoClipboard1", "Screen Capture to Clipboard",
-                                     on(&TMainfrm::ScreenCapturetoClipboard1Click));
+    ScreenCapturetoClipboard1 =
+        Item(this, MovieEdit1, "ScreenCapturetoClipboard1", "Screen Capture to Clipboard",
+             on(&TMainfrm::ScreenCapturetoClipboard1Click));
 
     Sound1 = Item(this, root, "Sound1", "&Sound");
-    SoundRecorder1 = Item(this, Sound1, "SoundRecorder1", "Sound &Recorder ", on(&TMainfrm::MediaPlayer1Click));
+    SoundRecorder1 =
+        Item(this, Sound1, "SoundRecorder1", "Sound &Recorder ", on(&TMainfrm::MediaPlayer1Click));
     SoundPlayer1 = Item(this, Sound1, "SoundPlayer1", "Sound Player ", on(&TMainfrm::SoundPlayer1Click));
 
     Web1 = Item(this, root, "Web1", "&Web");
     Howtomakeyourownmovies1 = Item(this, Web1, "Howtomakeyourownmovies1", "&How to make your own movies");
-    MakingAnimationfortheWeb1 = Item(this, Web1, "MakingAnimationfortheWeb1", "Making &Animation for the Web");
+    MakingAnimationfortheWeb1 =
+        Item(this, Web1, "MakingAnimationfortheWeb1", "Making &Animation for the Web");
     StreamingVideoontheWeb1 = Item(this, Web1, "StreamingVideoontheWeb1", "Streaming &Video on the Web");
     ImagesandVideoontheNewsgroups1 =
         Item(this, Web1, "ImagesandVideoontheNewsgroups1", "Images and Video on the &Newsgroups");
@@ -76,17 +80,19 @@ void TMainfrm::makeMenu() {
 
     TextandHTML1 = Item(this, root, "TextandHTML1", "Text and HTML");
     HTMLEditor1 = Item(this, TextandHTML1, "HTMLEditor1", "&HTML Editor", on(&TMainfrm::HTMLEditor1Click));
-    WordProcessor1 = Item(this, TextandHTML1, "WordProcessor1", "&Word Processor", on(&TMainfrm::HTMLEditor1Click));
+    WordProcessor1 =
+        Item(this, TextandHTML1, "WordProcessor1", "&Word Processor", on(&TMainfrm::HTMLEditor1Click));
 
     Wizards1 = Item(this, root, "Wizards1", "Wizards");
-    EditingVideoStreams1 =
-        Item(this, Wizards1, "EditingVideoStreams1", "Editing Video &Streams", on(&TMainfrm::MovieEditor1Click));
+    EditingVideoStreams1 = Item(this, Wizards1, "EditingVideoStreams1", "Editing Video &Streams",
+                                on(&TMainfrm::MovieEditor1Click));
     AddingSound1 = Item(this, Wizards1, "AddingSound1", "Adding &Sound", on(&TMainfrm::MovieEditor1Click));
-    AddingBitmaps1 = Item(this, Wizards1, "AddingBitmaps1", "A&dding Bitmaps", on(&TMainfrm::MovieEditor1Click));
+    AddingBitmaps1 =
+        Item(this, Wizards1, "AddingBitmaps1", "A&dding Bitmaps", on(&TMainfrm::MovieEditor1Click));
     AddingAVI1 = Item(this, Wizards1, "AddingAVI1", "Adding &AVI", on(&TMainfrm::MovieEditor1Click));
     Separator(this, Wizards1);
-    NewProjectWizard2 =
-        Item(this, Wizards1, "NewProjectWizard2", "New Project Wizard", on(&TMainfrm::NewProjectWizard1Click));
+    NewProjectWizard2 = Item(this, Wizards1, "NewProjectWizard2", "New Project Wizard",
+                             on(&TMainfrm::NewProjectWizard1Click));
     AddingForegroundsetstobackgrounds1 =
         Item(this, Wizards1, "AddingForegroundsetstobackgrounds1", "Adding Foreground sets to backgrounds",
              on(&TMainfrm::AddingForegroundsetstobackgrounds1Click));
