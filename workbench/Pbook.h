@@ -1,10 +1,172 @@
 #pragma once
 #include "Forms.h"
+#include "Geometry.h"
+#include "PageProgress.h"
+#include "RangeArray.h"
 
-// The main window: the page and its document images.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TImage;
+class TPanel;
+class TShape;
+class TTimer;
+class TSpeedButton;
+class TButton;
+class TEdit;
+class TCheckBox;
+class TSpinEdit;
+class TProgressBar;
+class TStatusBar;
+class TCoolBar;
+class TPageControl;
+class TTabSheet;
+class TScrollBox;
+class TMainMenu;
+class TMenuItem;
+class TZoomImage;
+
+// The main window. It owns the document: the page `ptbox1`, its undo and redo copies, the clip,
+// the floating paste frame, the morph store, and the progress bar every long pass steps. Other
+// windows read and write its images and state fields directly.
 class TPbook1 : public TForm {
 public:
     explicit TPbook1(TComponent* AOwner = nullptr);
+
+    // Layout.
+    TMainMenu* MainMenu1;
+    TMenuItem *Filemenu, *New1, *Exit1;
+    TMenuItem *Editmenu, *Undo1, *Repeatcommand1, *Cut1;
+    TMenuItem *Imagemenu, *Resize1;
+    TPanel* Panel3; // upper tool bar
+    TSpeedButton *SpeedButton2, *SpeedButton54;
+    TCoolBar* CoolBar1;
+    TSpeedButton *undoptb1, *redoptb1;
+    TPanel* panclp1; // clip holder
+    TImage* Image9;
+    TPanel* zmpanel1;
+    TSpinEdit* zm1spin;
+    TButton* zmbuton;
+    TStatusBar* StatusBar1;
+    TProgressBar* bg1;
+    TPageControl* PageControl1;
+    TTabSheet *TabSheet1, *TabSheet3, *TabSheet4, *TabSheet2, *TabSheet5;
+    TScrollBox* ScrollBox1;
+    TZoomImage* zm1;
+    TPanel* Panel7; // hidden: invisible controls
+    TEdit *pathname1, *tempdir1;
+    TCheckBox* chk1;
+    TShape* shpmov; // pixel-mover box
+
+    // Document images.
+    TImage* ptbox1;         // the page
+    TImage* Image2;         // undo copy
+    TImage* redo;           // redo copy
+    TImage* clpmap1;        // the clip; pure white is outside the shape
+    TImage* mask1;          // floating paste frame and mask, pixel-mover box
+    TImage* morfimage1;     // picture to fit into the next captured outline
+    TImage* dragimage1;     // drag source of frames
+    TImage* zoomspotimage1; // 256 x 256 zoom spot buffer
+
+    // State, in the order the other windows know it.
+    int downx = 0, downy = 0;
+    TPoint bezstart, bezend, bezctl1, bezctl2;
+    std::array<TPoint, 4> bezshown{};
+    std::array<TPoint, 4> bezhandle{};
+    int moverx = 0, movery = 0;
+    bool cappaste = false;
+    TPoint draganchor;
+    bool spraymix = false;
+    bool modified = false;
+    bool pagesready = false;
+    bool zoomwritten = false;
+    bool zoomon = false;
+    bool buttondown = false;
+    bool morfmode = false;
+    bool bezhandles = false;
+    bool pensetup = false;
+    bool firstoutline = false;
+    bool pastedragging = false;
+    bool pastesized = false;
+    bool bezplaced = false;
+    bool bezgrab1 = false, bezgrab2 = false, bezgrab3 = false, bezgrab4 = false;
+    bool bezdragging = false;
+    bool mousedown = false;
+    bool zoomloaded = false;
+    bool zoomrefresh = false;
+    int pastezoom = 0, pastewidth = 0, pasteheight = 0;
+    int newwidth = 0, newheight = 0;
+    int polycount = 1;
+    int spotx = 0, spoty = 0;
+    int sizedwidth = 0, sizedheight = 0;
+    const TBitmap* clipholder = nullptr;
+    TRangeArray<TPoint, 1, 500> polypoints;
+    int clipx = 0, clipy = 0;
+    TRect outline;
+    TRect prevoutline;
+    std::uint8_t capturewidth = 1;
+
+    // Start-up and the window's own events.
+    void FormCreate(TObject* Sender);
+    void dostart();
+    void FormShow(TObject* Sender);
+    void FormResize(TObject* Sender);
+    void FormClose(TObject* Sender, TCloseAction& Action);
+    // Lays out the page, the clip, the zoom view and the undo copy for the current picture.
+    bool initpages();
+
+    // File > New, resizing, undo and redo.
+    void opeImNew();
+    void New1Click(TObject* Sender);
+    void resize_it();
+    void Resize1Click(TObject* Sender);
+    void undoptb1Click(TObject* Sender);
+    void redoptb1Click(TObject* Sender);
+    void Exit1Click(TObject* Sender);
+    void SpeedButton2Click(TObject* Sender);
+
+    // Palette and shell messages.
+    HPALETTE GetPalette();
+    int onQueryNewPalette();
+    int onPaletteChanged(const TCustomForm* source);
+    int onDropFiles(const std::vector<std::string>& files);
+
+    // Shared conventions.
+    void donil(TImage* image);
+    void donepv();
+    void clearit();
+    void Cut1Click(TObject* Sender);
+
+    // The progress bar `bg1` for the long pixel passes (see TProgressPass).
+    TProgress& progress() { return bgprogress; }
+
+    // Pen set-up of the page canvas for a tool.
+    void set_t(int t);
+    // Page to clipboard; false (after its message) when the clipboard refused.
+    bool getcap();
+    // Save prompt and writers.
+    bool checktosave();
+    void domysave();
+    void saveJPG(const std::string& fileName);
+
+    // The colour bar's colour set ("" = the default set beside the program).
+    void loadcolors(const std::string& fileName);
+    void savecolors(const std::string& fileName);
+
+    // The sixteen colours of the colour bar.
+    std::array<TColor, 16> barcolors{};
+
+private:
+    void buildmenu();
+    void buildlayout();
+    bool shrinkthroughjpeg(int r);
+    TBarProgress bgprogress;
 };
 
 extern TPbook1* Pbook1;
+
+// The scale factor of a "Best Quality" reduction from pw x ph to w x h: the larger ratio of the
+// sides, rounded half to even, when it is 2, 4 or 8 (the JPEG decoder's scales); otherwise 0.
+int jpegshrinkratio(int pw, int ph, int w, int h);
