@@ -216,7 +216,7 @@ void TPbook1::wiretools() {
     SpeedButton16 = new TSpeedButton(this, paneltmover);
     SpeedButton16->SetName("SpeedButton16");
     SpeedButton16->SetCaption("View Show");
-    SpeedButton16->SetBounds(1, 244, 58, 22);
+    SpeedButton16->SetBounds(0, 244, 60, 22);
     SpeedButton16->OnClick = [this](TObject* s) { SpeedButton16Click(s); };
     Chkanimate1 = new TCheckBox(this, Panel7);
     Chkanimate1->SetName("Chkanimate1");

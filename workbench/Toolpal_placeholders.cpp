@@ -41,6 +41,5 @@ void hideoptionsteps() {}
 void showfilterpanel() {}
 void showcolortint() {}
 void dohelp(const char*) {}
-void emptyclipboard() {}
 
 } // namespace toolpal_pending

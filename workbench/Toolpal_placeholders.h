@@ -52,7 +52,5 @@ void showfilterpanel();
 void showcolortint();
 // Pbook, help window: `dohelp` with a topic.
 void dohelp(const char* topic);
-// Clipboard layer: empties the clipboard.
-void emptyclipboard();
 
 } // namespace toolpal_pending

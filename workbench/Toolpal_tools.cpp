@@ -1,5 +1,6 @@
 // Tool selection: the tool buttons and do_tool.
 #include "Application.h"
+#include "Clipboard.h"
 #include "Pbook.h"
 #include "Screen.h"
 #include "TCheckBox.h"
@@ -162,7 +163,7 @@ void TForm3::BitBtn30Click(TObject*) {
     Pbook1->mousedown = false;
 }
 void TForm3::BitBtn31Click(TObject*) {
-    toolpal_pending::emptyclipboard();
+    Clipboard()->Clear();
     outlinereset();
     choose(19);
 }
@@ -207,7 +208,7 @@ void TForm3::BitBtn20Click(TObject*) {
     choose(22);
 }
 void TForm3::BitBtn21Click(TObject*) {
-    toolpal_pending::emptyclipboard();
+    Clipboard()->Clear();
     outlinereset();
     choose(23);
 }

@@ -1,8 +1,10 @@
+#include "Clipboard.h"
 #include "TBitBtn.h"
 #include "TPageControl.h"
 #include "TPanel.h"
 #include "TShape.h"
 #include "TSpeedButton.h"
+#include "TestClipboardSystem.h"
 #include "ToolpalFixture.h"
 #include "Zoompic.h"
 
@@ -111,6 +113,22 @@ TEST_F(ToolSelectionTest, EveryToolButtonLeavesItsCodeAndResetsTheMainWindow) {
         bool mover = row.code >= 101 && row.code <= 108;
         EXPECT_EQ(pb.shpmov->Visible(), mover) << "the mover marker shows only for the movers";
     }
+}
+
+TEST_F(ToolSelectionTest, CutAndTheColourReplacerPolygonEmptyTheClipboard) {
+    auto clip = std::make_shared<TestClipboardSystem>();
+    SetClipboardSystem(clip);
+    for (TBitBtn* button : {Form3->BitBtn21, Form3->BitBtn31}) {
+        SCOPED_TRACE(button->Name());
+        clip->PutTextFromOtherProgram("words");
+        button->Click();
+        EXPECT_FALSE(clip->IsFormatAvailable(CF_TEXT));
+        EXPECT_FALSE(clip->IsOpen());
+    }
+    clip->PutTextFromOtherProgram("words");
+    Form3->BitBtn20->Click();
+    EXPECT_TRUE(clip->IsFormatAvailable(CF_TEXT)) << "a capture outline keeps the clipboard";
+    SetClipboardSystem(nullptr);
 }
 
 TEST_F(ToolSelectionTest, DoToolNeverStoresTheCode) {
