@@ -40,6 +40,7 @@ TPbook1::TPbook1(TComponent* AOwner) : TForm(AOwner) {
                  clGreen, clBlue,  clBlack, clWhite, clRed,  clGreen, clBlue,  clBlack};
     buildmenu();
     buildlayout();
+    wiredrawing();
     bgprogress.SetBar(bg1);
     SetAcceptFiles(true);
 

@@ -13,6 +13,7 @@ class TImage;
 class TPanel;
 class TShape;
 class TTimer;
+class TTimer;
 class TSpeedButton;
 class TButton;
 class TEdit;
@@ -157,6 +158,72 @@ public:
 
     // The sixteen colours of the colour bar.
     std::array<TColor, 16> barcolors{};
+
+    // Mouse dispatch and drawing tools.
+    TShape *s1, *s2, *s3, *s4; // Bezier handles: start, end, first and second control point
+    TTimer* Timer1;            // never enabled
+    TSpinEdit* spinpen;        // "Line width", 1..90
+    // The pixel-mover box size; made by wiredrawing until the tool panel that holds them exists.
+    TSpinEdit *SpinEdit3, *SpinEdit4;
+    void wiredrawing(); // binds the page's mouse events; called once by the constructor
+    void ptbox1MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void ptbox1MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void ptbox1MouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void s1MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void s2MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void s3MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void s4MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void set_itback();
+    void Timer1Timer(TObject* Sender);
+    void pDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    void pve(TShiftState Shift, int X, int Y);
+    void pUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    void do_spray(int X, int Y);
+    void pDownco(TMouseButton Button, TShiftState Shift, int X, int Y);
+    void pveCo(TShiftState Shift, int X, int Y);
+    void pUpCo(TMouseButton Button, TShiftState Shift, int X, int Y);
+    void pDownbez(TMouseButton Button, TShiftState Shift, int X, int Y);
+    void pvebez(TShiftState Shift, int X, int Y);
+    void pUpbez(TMouseButton Button, TShiftState Shift, int X, int Y);
+    void remove_boxes(); // abandons a Bezier curve whose handles are on the page
+    void globe(int X1, int Y1, int X2, int Y2);
+    void clipreplace(TColor c);
+    void spinpenChange(TObject* Sender);
+    // Handed on to other units (stand-ins in Pbook_mouse_placeholders.cpp until they exist).
+    void capboxMouseDown(int X, int Y);
+    void capboxMouseMove(int X, int Y);
+    void capboxMouseUp(int X, int Y);
+    void polycopyDown(TMouseButton Button, int X, int Y);
+    void polycopypve(TShiftState Shift, int X, int Y);
+    void polycopyUp(TMouseButton Button, int X, int Y);
+    void capcircle(int X1, int Y1, int X2, int Y2);
+    void mask1MDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    void mask1MMove(TShiftState Shift, int X, int Y);
+    void mask1MUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    void zoomspotfollow(int X, int Y); // the zoom spot marker follows the pointer
+    void dozoomspot(int X, int Y, int tool);
+    void Hdogradfill(int X, int Y);
+    void Vdogradfill(int X, int Y);
+    void Hdogradboxfill(int X1, int Y1, int X2, int Y2);
+    void Vdogradboxfill(int X1, int Y1, int X2, int Y2);
+    void Hdogradrectfill(int X1, int Y1, int X2, int Y2);
+    void nudgeselection(int X, int Y, int code, int W, int H);
+
+    // Clipboard commands (Pbook_clipboard.cpp).
+    TMenuItem *Windowmenu = nullptr, *Freetheclipboard1 = nullptr;
+    void wireclipboard(); // the Window menu's clipboard item; called once by the constructor
+    void Freetheclipboard1Click(TObject* Sender);
+
+private:
+    void moverlook();
+    void fillbrush();
+    void drawband(int tool, const TRect& r);
+    std::array<TPoint, 4> bezpoints() const;
+    TPoint scrolled(TPoint p) const;
+    void placehandle(int i);
+    void erasebezline();
+
+public:
 
 private:
     void buildmenu();
