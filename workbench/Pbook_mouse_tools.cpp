@@ -1,5 +1,6 @@
 // The point tools (polygons, line, flood fill, spray, the gradient fills and the pixel movers),
 // the colour replacer, the gradient globe and the clipboard colour replacer.
+#include "Clipboard.h"
 #include "ClipboardGuard.h"
 #include "Pbook.h"
 #include "Pbook_mouse_common.h"
@@ -16,9 +17,16 @@
 using namespace drawtools;
 
 namespace {
-// The clipboard's picture, once the clipboard guard has said there is one.
-bool clipboardpicture(TBitmap&) {
-    return false;
+// The clipboard's picture, once the guard has said there is one. A bitmap only announced, with no
+// data behind it, is reported as a clipboard without a picture.
+bool clipboardpicture(TBitmap& clip) {
+    try {
+        Clipboard()->GetBitmap(clip);
+        return true;
+    } catch (const EClipboardError&) {
+        ClipboardReport(reportBoxNotavailableError);
+        return false;
+    }
 }
 } // namespace
 
