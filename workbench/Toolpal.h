@@ -240,6 +240,10 @@ public:
     void Image3MouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     void Panel4MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
 
+    // Palette messages: the palette's palette is the page's.
+    int onQueryNewPalette();
+    int onPaletteChanged(const TCustomForm* source);
+
     // The colour-box click rule, shared with the main window's copy of the box.
     void colourboxclick(TMouseButton Button, int X, int Y);
     // Sizes the mover box (mask1) to the main window's box size; the marker gets its look.

@@ -32,7 +32,7 @@ void TForm3::drawbox(TImage* box) {
 
 void TForm3::showcfcb() {
     if (Pbook1) {
-        SelectPalette(Canvas(), Pbook1->ptbox1->Picture().Bitmap().Palette(), false);
+        SelectPalette(Canvas(), Pbook1->GetPalette(), false);
         RealizePalette(Canvas());
     }
     drawbox(Image1);
@@ -190,4 +190,20 @@ void TForm3::BitBtn24Click(TObject*) {
 
 void TForm3::SpeedButton5Click(TObject*) {
     toolpal_pending::dohelp("PAINTHELP.RTF");
+}
+
+int TForm3::onQueryNewPalette() {
+    SelectPalette(Canvas(), Pbook1->GetPalette(), false);
+    int changed = RealizePalette(Canvas());
+    if (changed) Invalidate();
+    return changed;
+}
+
+int TForm3::onPaletteChanged(const TCustomForm* source) {
+    if (source != this) {
+        SelectPalette(Canvas(), Pbook1->GetPalette(), true);
+        RealizePalette(Canvas());
+        Refresh();
+    }
+    return 0;
 }
