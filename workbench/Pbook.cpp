@@ -41,6 +41,7 @@ TPbook1::TPbook1(TComponent* AOwner) : TForm(AOwner) {
     buildmenu();
     buildlayout();
     wiredrawing();
+    wiretools();
     bgprogress.SetBar(bg1);
     SetAcceptFiles(true);
 

@@ -28,6 +28,9 @@ class TScrollBox;
 class TMainMenu;
 class TMenuItem;
 class TZoomImage;
+class TBitBtn;
+class TLabel;
+class TQuillAVIPlay;
 
 // The main window. It owns the document: the page `ptbox1`, its undo and redo copies, the clip,
 // the floating paste frame, the morph store, and the progress bar every long pass steps. Other
@@ -158,6 +161,36 @@ public:
 
     // The sixteen colours of the colour bar.
     std::array<TColor, 16> barcolors{};
+
+    // The tool panel of the Paint page: the same tools as the tool palette, on three pages, with
+    // the pixel-mover box size and the pixel movers' demo film (made by wiretools, Toolpal_panel.cpp).
+    TPanel* paneltools;
+    TSpeedButton *toolpage1, *toolpage2, *toolpage3; // "1", "2", "3"
+    TPanel *panelt, *paneltmore, *paneltmover, *Panel8;
+    TBitBtn *BitBtn13, *BitBtn5, *BitBtn3, *BitBtn4, *BitBtn2, *BitBtn6, *BitBtn12, *BitBtn1, *BitBtn7;
+    TBitBtn *BitBtn9, *BitBtn15, *BitBtn16, *BitBtn10, *BitBtn11, *BitBtn17, *BitBtn18, *BitBtn29;
+    TBitBtn *BitBtn30, *BitBtn31, *BitBtn32, *BitBtn26;
+    TBitBtn *BitBtn8, *BitBtn20, *BitBtn21, *BitBtn28, *BitBtn34, *BitBtn22, *BitBtn24, *BitBtn25, *BitBtn23;
+    TSpeedButton *gradbut2, *gradbut3, *gradbut8, *gradbut5, *gradbut6, *gradbut4;
+    TSpeedButton *SpeedButton38, *SpeedButton35, *SpeedButton36, *SpeedButton37;
+    TSpeedButton *pm1, *pm2, *pm3, *pm4, *pm5, *pm6, *pm7, *pm8;
+    TSpeedButton *SpeedButton10, *SpeedButton14; // "X 2", "/ 2"
+    TPanel* panelshow;                           // "Show"
+    TQuillAVIPlay* Animate1;                     // the pixel movers' demo film
+    TSpeedButton* SpeedButton16;                 // "View Show"
+    TCheckBox* Chkanimate1;                      // hidden: the demo film plays
+    TLabel *labspray1, *labpaint1;               // "Spray", "Paint"
+    TBitBtn *mixbut1, *plainbut1, *BitBtn40;
+    void wiretools(); // called once by the constructor, after wiredrawing
+    void toolpageClick(TObject* Sender);
+    void moverClick(TObject* Sender); // pm1..pm8
+    void SpinEdit3Change(TObject* Sender);
+    void SpeedButton10Click(TObject* Sender);
+    void SpeedButton14Click(TObject* Sender);
+    void SpeedButton16Click(TObject* Sender);
+    void shpmovMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void doshow2(int n);
+    void doneanim();
 
     // Mouse dispatch and drawing tools.
     TShape *s1, *s2, *s3, *s4; // Bezier handles: start, end, first and second control point
