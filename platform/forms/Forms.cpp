@@ -464,6 +464,16 @@ TCanvas& TCustomForm::Canvas() {
     return canvasBitmap_->Canvas();
 }
 
+void TCustomForm::Invalidate() {
+    paintPending_ = true;
+    TWinControl::Invalidate();
+}
+
+void TCustomForm::Repaint() {
+    paintPending_ = true;
+    TWinControl::Repaint();
+}
+
 void TCustomForm::Paint(QPainter& p, const QRect& r) {
     p.fillRect(r, ToQColor(Color()));
     if (paintPending_) {

@@ -83,6 +83,8 @@ public:
     // The client area's canvas: drawing persists until the form is invalidated; OnPaint runs on
     // the paints that follow an invalidation, a show or a resize.
     TCanvas& Canvas();
+    void Invalidate() override;
+    void Repaint() override;
     TMainMenu* Menu() const { return menu_; }
     void SetMenu(TMainMenu* m);
     bool KeyPreview() const { return keyPreview_; }

@@ -26,6 +26,11 @@ void TPaintBox::Invalidate() {
     TControl::Invalidate();
 }
 
+void TPaintBox::Repaint() {
+    paintPending_ = true;
+    TControl::Repaint();
+}
+
 void TPaintBox::BoundsChanged() {
     if (bitmap_) bitmap_->SetSize(std::max(Width(), 1), std::max(Height(), 1));
     paintPending_ = true;

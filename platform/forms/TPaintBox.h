@@ -12,6 +12,7 @@ public:
     TCanvas& Canvas();
     TNotifyEvent OnPaint;
     void Invalidate() override;
+    void Repaint() override;
 
 protected:
     void Paint(QPainter& p, const QRect& r) override;

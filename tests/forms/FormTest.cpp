@@ -8,6 +8,7 @@
 #include "TPanel.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 
 #include <QTimer>
@@ -154,6 +155,33 @@ TEST_F(FormTest, OnResizeRunsOnceForACodeResize) {
     f.SetBounds(0, 0, 640, 480);
     f.SetLeft(5);
     EXPECT_EQ(resizes, 1);
+}
+
+TEST_F(FormTest, OnPaintRunsAfterAnInvalidationAndItsOwnDrawingDoesNotRepaintForever) {
+    TForm f;
+    f.SetBounds(0, 0, 200, 150);
+    int paints = 0;
+    f.OnPaint = [&](TObject*) {
+        ++paints;
+        f.Canvas().SetPixels(5, 5, clRed);
+    };
+    auto settle = [] {
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < 60)
+            Application->ProcessMessages();
+    };
+    f.Show();
+    settle();
+    EXPECT_EQ(paints, 1);
+    f.Invalidate();
+    settle();
+    EXPECT_EQ(paints, 2);
+    // Drawing outside OnPaint shows without running it again.
+    f.Canvas().SetPixels(6, 6, clBlue);
+    settle();
+    EXPECT_EQ(paints, 2);
+    f.Hide();
 }
 
 TEST_F(FormTest, EnterAndEscapePressTheDefaultAndCancelButtonsAfterThePreview) {
