@@ -42,6 +42,7 @@ TPbook1::TPbook1(TComponent* AOwner) : TForm(AOwner) {
     buildlayout();
     wiredrawing();
     wiretools();
+    wireclipboard();
     bgprogress.SetBar(bg1);
     SetAcceptFiles(true);
 
