@@ -13,6 +13,7 @@
 #include "TSpinEdit.h"
 #include "TStatusBar.h"
 #include "TTrackBar.h"
+#include "TestClipboardSystem.h"
 #include "Zoompic.h"
 #include "imview.h"
 #include "jpegop.h"
@@ -266,6 +267,29 @@ TEST_F(PbookTest, ClearitFillsWithTheFillColourAfterAnUndoCopy) {
     Pbook1->clearit();
     EXPECT_TRUE(allPixels(page(), clYellow));
     EXPECT_EQ(Pbook1->Image2->Picture().Bitmap().GetPixel(2, 2), clGreen);
+}
+
+TEST_F(PbookTest, CutClearsThePageOnlyOnceItIsOnTheClipboard) {
+    auto clipboard = std::make_shared<TestClipboardSystem>();
+    SetClipboardSystem(clipboard);
+    Form3->rightcolor = clYellow;
+
+    loadPage(20, 10, clRed);
+    Pbook1->Cut1Click(Pbook1);
+    EXPECT_TRUE(allPixels(page(), clYellow));
+    TBitmap copied;
+    ASSERT_TRUE(clipboard->GetBitmap(copied));
+    EXPECT_EQ(copied.GetPixel(1, 1), clRed);
+
+    clipboard->SetHeldByOtherProgram(true);
+    loadPage(20, 10, clRed);
+    ModalSeam().QueueButton(IDOK);
+    Pbook1->Cut1Click(Pbook1);
+    EXPECT_EQ(page().GetPixel(1, 1), clRed);
+    EXPECT_EQ(page().GetPixel(5, 5), clWhite);
+    ASSERT_FALSE(ModalSeam().Log().empty());
+    EXPECT_EQ(ModalSeam().Log().back().text, "Clipboard Unavailable.");
+    SetClipboardSystem(nullptr);
 }
 
 TEST_F(PbookTest, DonepvEndsThePreview) {
