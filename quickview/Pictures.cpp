@@ -198,11 +198,12 @@ void DrawSprite(TBitmap& bmp, int w, int h, int variant) {
     int neck = top + 2 * r;
     int hip = neck + h * 3 / 10;
     box(c, cx - r, neck, cx + r, hip, shirt, RGB(0, 0, 0));
-    int swing = (variant % 4 - 2) * w / 10;
-    line(c, cx - r, neck + 2, cx - r - swing, neck + h / 5, skin, std::max(1, w / 20));
-    line(c, cx + r, neck + 2, cx + r + swing, neck + h / 5, skin, std::max(1, w / 20));
-    line(c, cx - r / 2, hip, cx - swing, h - h / 10, RGB(40, 40, 90), std::max(1, w / 16));
-    line(c, cx + r / 2, hip, cx + swing, h - h / 10, RGB(40, 40, 90), std::max(1, w / 16));
+    // A stride: the reach of arms and legs changes from frame to frame.
+    int swing = (1 + ((variant % 3) + 3) % 3) * w / 12;
+    line(c, cx - r, neck + 2, cx - r - swing, neck + h / 6, skin, std::max(1, w / 20));
+    line(c, cx + r, neck + 2, cx + r + swing, neck + h / 4, skin, std::max(1, w / 20));
+    line(c, cx - r / 2, hip, cx - r / 2 - swing, h - h / 10, RGB(40, 40, 90), std::max(1, w / 16));
+    line(c, cx + r / 2, hip, cx + r / 2 + swing, h - h / 10, RGB(40, 40, 90), std::max(1, w / 16));
     bmp.Changed();
 }
 

@@ -1,6 +1,7 @@
 #include "TarnwickProgram.h"
 
 #include "Application.h"
+#include "Pictures.h"
 #include "REMain.h"
 #include "aboutfrm1.h"
 #include "animcap.h"
@@ -26,6 +27,7 @@
 
 #include <QApplication>
 #include <QStyleFactory>
+#include <initializer_list>
 
 namespace quickview {
 
@@ -50,6 +52,14 @@ void CreateTarnwickWindows() {
     Application->CreateForm(framecomposerfrm);
     Application->CreateForm(editframefrm);
     Application->CreateForm(newtargetfrm);
+    // Every screen carries the program's icon in its caption, as the program's forms do.
+    TBitmap icon;
+    DrawProgramIcon(icon, 32);
+    for (TCustomForm* f : std::initializer_list<TCustomForm*>{
+             Aboutform, AnimCap1, Helpfrm, listcpy2, prepforproj, Screengrabberfrm, MainForm, picform1,
+             Soundfrm, wizfrm, seriesfrm2, preference1, Soundfrm2, bkgfrm, sprform, framecomposerfrm,
+             editframefrm, newtargetfrm})
+        f->SetIcon(icon);
     Application->CreateForm(::jpop1);
     Application->CreateForm(::mydialog1);
 }

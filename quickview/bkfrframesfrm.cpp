@@ -69,8 +69,7 @@ Tframecomposerfrm::Tframecomposerfrm(TComponent* AOwner) : TForm(AOwner) {
     ListBack->SetItemIndex(0);
     TPanel* pb = kit::Panel(this, "Panel3", 136, 202, 84, 110, bvLowered);
     Imageback = kit::Picture(pb, "Imageback", 2, 2, 80, 106);
-    Imageback->SetStretch(true);
-    DrawScene(Imageback->Picture().Bitmap(), 160, 120, 0);
+    DrawScene(Imageback->Picture().Bitmap(), 80, 106, 0);
     SpeedButton8 = kit::Speed(this, "SpeedButton8", 136, 320, 84, 30, Glyph::Pencil, "Frame Editor");
     SpeedButton8->SetCaption("Edit");
 
@@ -81,8 +80,8 @@ Tframecomposerfrm::Tframecomposerfrm(TComponent* AOwner) : TForm(AOwner) {
     Imagecomp = kit::Picture(Panel1, "Imagecomp", 6, 3, 380, 288);
     drawComposite(Imagecomp->Picture().Bitmap(), 380, 288);
 
-    kit::Label(this, "Label4", "Foreground at  X:", 232, 330);
-    SpinX = spin(this, this, "SpinX", 150, 324, 326);
+    kit::Label(this, "Label4", "Foreground at X:", 232, 330);
+    SpinX = spin(this, this, "SpinX", 150, 330, 326);
     kit::Label(this, "Label5", "Y:", 388, 330);
     SpinY = spin(this, this, "SpinY", 96, 402, 326);
     kit::Label(this, "Label6", "Speed:", 470, 330);

@@ -28,7 +28,7 @@ Tsprform::Tsprform(TComponent* AOwner) : TForm(AOwner) {
                              42);
 
     kit::Label(this, "Label4", "Foreground folder:", x, y + 4);
-    Editfolder = kit::Edit(this, "Editfolder", "C:\\Velmora\\Sprites\\Runner\\", x + 96, y, 190);
+    Editfolder = kit::Edit(this, "Editfolder", "C:\\Velmora\\Sprites\\Runner\\", x + 104, y, 182);
     butbrowse = kit::Button(this, "butbrowse", "Browse...", x + 292, y - 2, 75, 25);
     y += 30;
     ListBox1 = kit::List(this, "ListBox1",

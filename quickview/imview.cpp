@@ -49,34 +49,33 @@ Tpicform1::Tpicform1(TComponent* AOwner) : TForm(AOwner) {
     DriveComboBox1 = kit::Combo(Panel2, "DriveComboBox1", {"c: [WIN98]", "d: [CDROM]", "a:"}, 0, 6, 6, 174);
     DirectoryListBox1 = kit::List(
         Panel2, "DirectoryListBox1",
-        {"c:\\", "  Velmora", "    Backgrounds", "      Hills", "    Sprites", "    Sets"}, 6, 32, 174, 100);
+        {"c:\\", "  Velmora", "    Backgrounds", "      Hills", "    Sprites", "    Sets"}, 6, 32, 174, 88);
     DirectoryListBox1->SetItemIndex(3);
-    butremember = kit::Speed(Panel2, "butremember", 6, 136, 86, 22, Glyph::Folder, "Remember this folder");
+    butremember = kit::Speed(Panel2, "butremember", 6, 124, 86, 22, Glyph::Folder, "Remember this folder");
     butremember->SetCaption("Remember");
     butrecall =
-        kit::Speed(Panel2, "butrecall", 94, 136, 86, 22, Glyph::Open, "Go back to the remembered folder");
+        kit::Speed(Panel2, "butrecall", 94, 124, 86, 22, Glyph::Open, "Go back to the remembered folder");
     butrecall->SetCaption("Go back");
     FileListBox1 = kit::List(Panel2, "FileListBox1",
                              {"hills000.bmp", "hills001.bmp", "hills002.bmp", "hills003.bmp", "hills004.bmp",
                               "hills005.bmp", "sunset.jpg", "title.bmp"},
-                             6, 162, 174, 112);
+                             6, 150, 174, 100);
     FileListBox1->SetItemIndex(0);
     FilterComboBox1 = kit::Combo(
         Panel2, "FilterComboBox1",
-        {"Pictures (*.bmp;*.jpg)", "Bitmaps (*.bmp)", "JPEG (*.jpg)", "All files (*.*)"}, 0, 6, 278, 174);
-    GroupBox1 = kit::Group(Panel2, "GroupBox1", "JPEG options", 6, 304, 174, 96);
+        {"Pictures (*.bmp;*.jpg)", "Bitmaps (*.bmp)", "JPEG (*.jpg)", "All files (*.*)"}, 0, 6, 254, 174);
+    GroupBox1 = kit::Group(Panel2, "GroupBox1", "JPEG options", 6, 280, 174, 104);
     kit::Label(GroupBox1, "Label1", "Scale:", 8, 22);
     ComboScale = kit::Combo(GroupBox1, "ComboScale", {"1/1", "1/2", "1/4", "1/8"}, 0, 50, 18, 60);
-    CheckGrey = kit::Check(GroupBox1, "CheckGrey", "Greyscale", 116, 20, 56);
-    kit::Label(GroupBox1, "Label2", "Quality:", 8, 52);
+    CheckGrey = kit::Check(GroupBox1, "CheckGrey", "Greyscale", 8, 46, 120);
+    kit::Label(GroupBox1, "Label2", "Quality: 75", 8, 76);
     TrackQuality = new TTrackBar(this, GroupBox1);
     TrackQuality->SetName("TrackQuality");
-    TrackQuality->SetBounds(50, 46, 118, 26);
+    TrackQuality->SetBounds(72, 70, 96, 26);
     TrackQuality->SetMin(1);
     TrackQuality->SetMax(100);
     TrackQuality->SetFrequency(10);
     TrackQuality->SetPosition(75);
-    kit::Label(GroupBox1, "Label3", "75", 100, 74);
 
     ScrollBox1 = new TScrollBox(this, this);
     ScrollBox1->SetName("ScrollBox1");

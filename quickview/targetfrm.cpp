@@ -27,16 +27,16 @@ Tnewtargetfrm::Tnewtargetfrm(TComponent* AOwner) : TForm(AOwner) {
                              30);
 
     kit::Label(this, "Label4", "Target folder:", x, y + 4);
-    Editfolder = kit::Edit(this, "Editfolder", "C:\\Velmora\\Sets\\Runner on the hills\\", x + 90, y, 200);
+    Editfolder = kit::Edit(this, "Editfolder", "C:\\Velmora\\Sets\\Runner on the hills\\", x + 98, y, 192);
     butbrowse = kit::Button(this, "butbrowse", "Browse...", x + 296, y - 2, 75, 25);
     y += 32;
     kit::Label(this, "Label5", "Name of the set:", x, y + 4);
-    Editname = kit::Edit(this, "Editname", "hillrun", x + 90, y, 120);
+    Editname = kit::Edit(this, "Editname", "hillrun", x + 98, y, 120);
     y += 32;
     kit::Label(this, "Label6", "First number:", x, y + 4);
     SpinEdit1 = new TSpinEdit(this, this);
     SpinEdit1->SetName("SpinEdit1");
-    SpinEdit1->SetBounds(x + 90, y, 60, 22);
+    SpinEdit1->SetBounds(x + 98, y, 60, 22);
     SpinEdit1->SetMinValue(0);
     SpinEdit1->SetMaxValue(999);
     kit::Label(this, "Label7", "The frames will be hillrun000.bmp, hillrun001.bmp ...", x, y + 32);
