@@ -36,12 +36,13 @@ TPbook1::TPbook1(TComponent* AOwner) : TForm(AOwner) {
     SetCaption("Temp.bmp");
     SetBounds(10, 43, 639, 522);
     SetCursor(crHandPoint);
-    barcolors = {clWhite, clWhite, clRed,   clGreen, clBlue, clBlack, clWhite, clRed,
-                 clGreen, clBlue,  clBlack, clWhite, clRed,  clGreen, clBlue,  clBlack};
+    barcolors = {clWhite, clWhite, clRed, clGreen, clBlue, clBlack, clWhite, clRed,
+                 clGreen, clBlue,  clBlack, clWhite, clRed, clGreen, clBlue, clBlack};
     buildmenu();
     buildlayout();
     wiredrawing();
     wiretools();
+    wirefiles();
     wireclipboard();
     bgprogress.SetBar(bg1);
     SetAcceptFiles(true);
@@ -92,8 +93,7 @@ void TPbook1::buildlayout() {
         b->OnClick = std::move(click);
         return b;
     };
-    SpeedButton2 =
-        toolbutton("SpeedButton2", "New", "New Page", 4, [this](TObject* s) { SpeedButton2Click(s); });
+    SpeedButton2 = toolbutton("SpeedButton2", "New", "New Page", 4, [this](TObject* s) { SpeedButton2Click(s); });
     SpeedButton54 =
         toolbutton("SpeedButton54", "Resize", "Resize image", 78, [this](TObject* s) { Resize1Click(s); });
 

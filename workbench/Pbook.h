@@ -13,7 +13,6 @@ class TImage;
 class TPanel;
 class TShape;
 class TTimer;
-class TTimer;
 class TSpeedButton;
 class TButton;
 class TEdit;
@@ -155,6 +154,43 @@ public:
     void domysave();
     void saveJPG(const std::string& fileName);
 
+    // Picture saving and loading
+    class TSaveDialog* SavePictureDialog1 = nullptr; // "Save Bitmap"
+    class TOpenDialog* OpenPictureDialog1 = nullptr;
+    TMenuItem *Open2 = nullptr, *Save2 = nullptr, *SaveAs1 = nullptr, *BrowseImages1 = nullptr;
+    TMenuItem *JpegSaveOptions1 = nullptr, *copyallmenu = nullptr, *Rotate1 = nullptr, *FancyText1 = nullptr;
+    TSpeedButton *SpeedButton26 = nullptr, *SpeedButton42 = nullptr, *SpeedButton43 = nullptr;
+    TSpeedButton *SpeedButton55 = nullptr, *SpeedButton48 = nullptr, *SpeedButton46 = nullptr;
+    TSpeedButton *SpeedButton44 = nullptr;
+    TSpeedButton* pbpastetobut1 = nullptr; // "Paste to file", enabled once a clip is on the clipboard
+    void wirefiles(); // the file commands' dialogs, menu items and buttons; called once by the constructor
+    void savebitJPG(TImage* image, const std::string& fileName);
+    void saveclipJPG(const std::string& fileName); // quality 90, whatever the options say
+    void savepagebmp(const std::string& fileName);
+    void notifygif();
+    bool dosaveas(); // the Save As of domysave; true only when the page was written
+    void opdlg();
+    void opeImfile();
+    bool pfromfile();
+    void endmoverpreview(); // donepv when a pixel-mover preview runs
+    void Save2Click(TObject* Sender);
+    void SpeedButton42Click(TObject* Sender);
+    void SaveAs1Click(TObject* Sender);
+    void SpeedButton43Click(TObject* Sender);
+    void Open2Click(TObject* Sender);
+    void SpeedButton26Click(TObject* Sender);
+    void BrowseImages1Click(TObject* Sender);
+    void SpeedButton55Click(TObject* Sender);
+    void SpeedButton48Click(TObject* Sender);
+    void pbpastetobut1Click(TObject* Sender);
+    void JpegSaveOptions1Click(TObject* Sender);
+    void Rotate1Click(TObject* Sender);
+    void FancyText1Click(TObject* Sender);
+    void SpeedButton44Click(TObject* Sender);
+    void copyallmenuClick(TObject* Sender);
+    void SpeedButton46Click(TObject* Sender);
+    void StatusBar1Resize(TObject* Sender);
+    // (end of picture saving and loading)
     // The colour bar's colour set ("" = the default set beside the program).
     void loadcolors(const std::string& fileName);
     void savecolors(const std::string& fileName);
