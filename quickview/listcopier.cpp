@@ -37,7 +37,7 @@ Tlistcpy2::Tlistcpy2(TComponent* AOwner) : TForm(AOwner) {
         kit::List(this, "FileListBox1",
                   {"beach000.bmp", "beach001.bmp", "beach002.bmp", "beach003.bmp", "beach004.bmp",
                    "beach005.bmp", "gull000.bmp", "gull001.bmp", "gull002.bmp", "sunset.jpg", "title.bmp"},
-                  x, y, 160, 150);
+                  x, y, 160, 124);
     FileListBox1->SetMultiSelect(true);
     butadd = kit::Button(this, "butadd", "Add >", x + 168, y, 76, 25);
     butaddall = kit::Button(this, "butaddall", "Add All >>", x + 168, y + 30, 76, 25);
@@ -45,8 +45,8 @@ Tlistcpy2::Tlistcpy2(TComponent* AOwner) : TForm(AOwner) {
     butclear = kit::Button(this, "butclear", "<< Clear", x + 168, y + 100, 76, 25);
     ListBox1 = kit::List(this, "ListBox1",
                          {"title.bmp", "beach000.bmp", "beach001.bmp", "beach002.bmp", "beach003.bmp"},
-                         x + 252, y, 185, 150);
-    y += 158;
+                         x + 252, y, 185, 124);
+    y += 132;
     kit::Label(this, "Label7", "Copy to:", x, y + 4);
     Edittarget = kit::Edit(this, "Edittarget", "C:\\Velmora\\Projects\\MyMovie\\", x + 50, y, 200);
     CheckBox1 = kit::Check(this, "CheckBox1", "Number the copies", x + 262, y + 2, 130, true);

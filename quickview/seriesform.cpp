@@ -12,7 +12,6 @@ Tseriesfrm2::Tseriesfrm2(TComponent* AOwner) : TForm(AOwner) {
     SetBorderStyle(bsSingle);
     SetBorderIcons(biSystemMenu | biMinimize);
     SetClientWidth(580);
-    SetClientHeight(380);
 
     MainMenu1 = new TMainMenu(this);
     MainMenu1->SetName("MainMenu1");
@@ -26,6 +25,7 @@ Tseriesfrm2::Tseriesfrm2(TComponent* AOwner) : TForm(AOwner) {
     for (const char* c : {"&Preview", "Make &AVI...", "Make animated &GIF..."})
         kit::Item(this, make, "", c);
     SetMenu(MainMenu1);
+    SetClientHeight(380);
 
     StatusBar1 = new TStatusBar(this, this);
     StatusBar1->SetName("StatusBar1");
