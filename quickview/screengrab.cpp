@@ -27,7 +27,7 @@ TScreengrabberfrm::TScreengrabberfrm(TComponent* AOwner) : TForm(AOwner) {
     RadioGroup1 =
         kit::Radios(this, "RadioGroup1", "Capture",
                     {"Full screen", "Active window", "Region drawn with the mouse"}, 0, 8, 8, 196, 89);
-    kit::Label(this, "Label1", "Frames to grab:", 216, 16);
+    kit::Label(this, "Label1", "Frames:", 216, 16);
     SpinFrames = spin(this, "SpinFrames", 30, 292, 12);
     kit::Label(this, "Label2", "Delay (ms):", 216, 48);
     SpinDelay = spin(this, "SpinDelay", 100, 292, 44);
