@@ -38,25 +38,42 @@ public:
 
 // Advances the bar by one each time the row index passes the next mark, the marks being one
 // hundredth of the rows apart (kept as 6-byte reals, as the bar has always counted). Most passes
-// put the first mark one step in; the rotation and the mask start it at 0.
+// put the first mark one step in; the rotation and the mask start it at 0. The stepper never
+// shows the bar nor sets its start, so a pass that keeps the bar where it was simply sets nothing.
 class TRowStepper {
 public:
     enum TFirstMark { mkStep, mkZero };
+    // When messages are pumped: never, at each mark, or before every row (after its mark).
+    enum TPump { pmNever, pmAtMark, pmEveryRow };
     TRowStepper(TProgress& bar, int rows, TFirstMark first = mkStep, bool pump = false)
-        : bar_(bar), step_(Real48(rows * 0.01L)), mark_(first == mkStep ? step_ : 0), pump_(pump) {}
+        : TRowStepper(bar, rows, first, pump ? pmAtMark : pmNever) {}
+    TRowStepper(TProgress& bar, int rows, TFirstMark first, TPump pump)
+        : bar_(bar), step_(Real48(rows * 0.01L)), first_(first == mkStep ? step_ : 0), mark_(first_),
+          pump_(pump) {}
 
-    // Call before working on row i (counted from 0).
+    // Call before working on row i (counted from 0); a pass that marks after its rows calls it
+    // after row i instead.
     void Row(int i) {
         if (i > mark_) {
             mark_ = Real48(mark_ + step_);
-            bar_.StepIt();
-            if (pump_) bar_.ProcessMessages();
+            if (down_)
+                bar_.SetPosition(bar_.Position() - 1);
+            else
+                bar_.StepIt();
+            if (pump_ == pmAtMark) bar_.ProcessMessages();
         }
+        if (pump_ == pmEveryRow) bar_.ProcessMessages();
     }
+    // Starts a further pass over the same rows: the marks begin again from the first.
+    void Restart() { mark_ = first_; }
+    // From now on each mark moves the bar back by one (a second pass that winds it down).
+    void CountDown() { down_ = true; }
 
 private:
     TProgress& bar_;
     long double step_;
+    long double first_;
     long double mark_;
-    bool pump_;
+    TPump pump_;
+    bool down_ = false;
 };

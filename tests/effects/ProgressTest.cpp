@@ -42,6 +42,22 @@ TEST(RowStepper, PumpsMessagesOnlyWhenAskedAtEachStep) {
     EXPECT_EQ(pumping.Position(), 99);
 }
 
+TEST(RowStepper, SecondPassWindsDownAndPumpsEveryRowWhenAsked) {
+    TQuietProgress bar;
+    bar.SetPosition(1);
+    TRowStepper s(bar, 100, TRowStepper::mkStep, TRowStepper::pmEveryRow);
+    for (int i = 0; i < 100; ++i)
+        s.Row(i);
+    EXPECT_EQ(bar.Position(), 99);
+    EXPECT_EQ(bar.pumps, 100);
+    s.Restart();
+    s.CountDown();
+    for (int i = 0; i < 99; ++i)
+        s.Row(i);
+    EXPECT_EQ(bar.Position(), 2); // marks on rows 2..98 of the shorter pass
+    EXPECT_EQ(bar.pumps, 199);
+}
+
 TEST(Mapprogress, KindsShowPositionAndHide) {
     TQuietProgress bar;
     bar.SetPosition(50);
