@@ -248,3 +248,60 @@ TEST(AviRleDecoding, DeltaFramesDrawOverThePreviousFrame) {
 }
 
 } // namespace
+
+// Films made from bitmaps (the program folder's films are written this way): every pixel comes
+// back through the reader, for uncompressed and run-length frames alike, and the sound track
+// arrives whole.
+TEST(FilmFromBitmaps, EveryPixelAndEverySoundByteComesBack) {
+    std::vector<PALETTEENTRY> entries(256);
+    for (int i = 0; i < 256; ++i)
+        entries[std::size_t(i)] = {std::uint8_t(i), std::uint8_t(255 - i), std::uint8_t(i * 7), 0};
+    const HPALETTE pal = CreatePalette(entries);
+    // Frames mixing long runs, runs of two and changing stretches of odd and even length, on an
+    // odd width so rows are padded.
+    std::vector<TBitmap> frames;
+    for (int n = 0; n < 4; ++n) {
+        TBitmap f(301, 7, pf8bit);
+        f.SetPalette(pal);
+        for (int y = 0; y < 7; ++y)
+            for (int x = 0; x < 301; ++x)
+                f.ScanLine(y)[x] = std::uint8_t(x < 280 ? (x + y * 40 + n) / 3 % 2 ? 5 : x * y + n : 9);
+        frames.push_back(f);
+    }
+    PcmTrack sound;
+    sound.rate = 8000;
+    for (int i = 0; i < 2001; ++i) // not a multiple of the frame count
+        sound.samples.push_back(std::uint8_t(i * 13));
+    for (FilmCoding coding : {FilmCoding::Raw, FilmCoding::Rle8}) {
+        SCOPED_TRACE(coding == FilmCoding::Raw ? "raw" : "rle8");
+        FilmSpec spec;
+        spec.frames = frames;
+        spec.coding = coding;
+        spec.sound = sound;
+        TestFolder dir;
+        WriteBytes(dir.file("film.avi"), MakeFilm(spec));
+        auto file = TAviFile::Open(dir.file("film.avi"));
+        ASSERT_TRUE(file);
+        auto video = file->GetStream(streamtypeVIDEO);
+        ASSERT_TRUE(video);
+        ASSERT_EQ(video->Length(), 4);
+        auto getter = TGetFrame::Open(video);
+        ASSERT_TRUE(getter);
+        for (int n = 0; n < 4; ++n) {
+            const BITMAPINFOHEADER* bi = getter->GetFrame(n);
+            ASSERT_TRUE(bi);
+            ASSERT_EQ(bi->biWidth, 301);
+            for (int y = 0; y < 7; ++y)
+                for (int x = 0; x < 301; ++x)
+                    ASSERT_EQ(dibPixel(bi, x, y), frames[std::size_t(n)].GetPixel(x, y))
+                        << n << " " << x << "," << y;
+        }
+        auto audio = file->GetStream(streamtypeAUDIO);
+        ASSERT_TRUE(audio);
+        EXPECT_EQ(audio->Length(), 2001);
+        std::vector<std::uint8_t> got(2001);
+        std::int32_t bytes = 0, samples = 0;
+        ASSERT_EQ(audio->Read(0, 2001, got.data(), 2001, &bytes, &samples), 0);
+        EXPECT_EQ(std::vector<std::uint8_t>(got.begin(), got.begin() + bytes), sound.samples);
+    }
+}

@@ -1,6 +1,10 @@
 #pragma once
 // Small AVI and WAV films made in code. Each frame is one solid colour, so a decoded frame
 // proves which frame it is; sound bytes follow a fixed pattern, so a read proves its range.
+// The container options (index kinds, AVIX lists, wrong lengths, unpadded chunks) make the
+// damaged and unusual films the reader tests need.
+#include "AviAssembly.h"
+#include "FilmBuilder.h"
 #include "MediaTypes.h"
 #include "TColor.h"
 
@@ -10,7 +14,6 @@
 #include <vector>
 
 enum class FixtureCodec { Raw24, Raw8, Raw16, Raw32, Rle8, Rle4, Mjpeg };
-enum class FixtureIndex { Idx1, Idx1Absolute, None, OpenDML };
 
 struct FixtureAudio {
     int rate = 8000;
@@ -41,10 +44,6 @@ std::uint8_t SoundByte(std::size_t n);
 std::vector<std::uint8_t> MakeAvi(const FixtureSpec& spec);
 std::vector<std::uint8_t> MakeWav(int rate, int bits, int channels, std::size_t bytes);
 std::vector<std::uint8_t> EncodeJpeg(int width, int height, TColor colour, int quality = 90);
-void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
-// Little-endian helpers for patching fixtures.
-void PutU32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v);
-std::uint32_t GetU32(const std::vector<std::uint8_t>& b, std::size_t at);
 // Offset of the first occurrence of a four-character code (npos when absent).
 std::size_t FindFourCC(const std::vector<std::uint8_t>& b, const char* id, std::size_t from = 0);

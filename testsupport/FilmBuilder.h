@@ -1,0 +1,48 @@
+#pragma once
+// Films and JPEG pictures made from bitmaps: the test films, the benchmark films and the
+// program folder's own films are all written here.
+#include "TBitmap.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class FilmCoding {
+    Raw,   // uncompressed: 8-bit frames with their palette, any other format as 24-bit
+    Rle8,  // run-length coded 8-bit frames
+    Mjpeg, // one JPEG a frame
+};
+
+struct PcmTrack {
+    int rate = 11025;
+    int bits = 8; // 8 (unsigned) or 16 (signed)
+    int channels = 1;
+    std::vector<std::uint8_t> samples; // interleaved, little-endian; split evenly over the frames
+};
+
+struct FilmSpec {
+    // All of one size. Raw and Rle8 films of pf8bit frames take the first frame's palette for
+    // the whole film and write each frame's indexes as they are.
+    std::vector<TBitmap> frames;
+    FilmCoding coding = FilmCoding::Raw;
+    std::uint32_t scale = 1; // frames a second: rate / scale
+    std::uint32_t rate = 15;
+    std::optional<PcmTrack> sound;
+    int jpegQuality = 85;
+};
+
+// The whole AVI file: one video stream, an interleaved sound stream when given, an idx1 index.
+// Throws std::invalid_argument for no frames, frames of different sizes, or Rle8 of a frame
+// that is not pf8bit.
+std::vector<std::uint8_t> MakeFilm(const FilmSpec& spec);
+
+// An 8-bit bitmap as BI_RLE8 data: rows bottom-up, runs and absolute stretches, each row ended
+// and the picture closed.
+std::vector<std::uint8_t> EncodeRle8(const TBitmap& frame);
+
+// A baseline JPEG of the picture (any format, read through its colours).
+std::vector<std::uint8_t> EncodeJpeg(const TBitmap& picture, int quality = 90);
+
+// Plain write of a whole file, for tests and build tools (throws std::runtime_error).
+void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
