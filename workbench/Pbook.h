@@ -38,40 +38,44 @@ class TPbook1 : public TForm {
 public:
     explicit TPbook1(TComponent* AOwner = nullptr);
 
+    // Every control is created by createControls (Pbook_create.cpp), in its designed order and
+    // bounds; the wire functions of the units bind their events afterwards.
+
     // Layout.
-    TMainMenu* MainMenu1;
-    TMenuItem *Filemenu, *New1, *Exit1;
-    TMenuItem *Editmenu, *Undo1, *Repeatcommand1, *Cut1;
-    TMenuItem *Imagemenu, *Resize1;
-    TPanel* Panel3; // upper tool bar
-    TSpeedButton *SpeedButton2, *SpeedButton54;
-    TCoolBar* CoolBar1;
-    TSpeedButton *undoptb1, *redoptb1;
-    TPanel* panclp1; // clip holder
-    TImage* Image9;
-    TPanel* zmpanel1;
-    TSpinEdit* zm1spin;
-    TButton* zmbuton;
-    TStatusBar* StatusBar1;
-    TProgressBar* bg1;
-    TPageControl* PageControl1;
-    TTabSheet *TabSheet1, *TabSheet3, *TabSheet4, *TabSheet2, *TabSheet5;
-    TScrollBox* ScrollBox1;
-    TZoomImage* zm1;
-    TPanel* Panel7; // hidden: invisible controls
-    TEdit *pathname1, *tempdir1;
-    TCheckBox* chk1;
-    TShape* shpmov; // pixel-mover box
+    TMainMenu* MainMenu1 = nullptr;
+    TMenuItem *Filemenu = nullptr, *New1 = nullptr, *Exit1 = nullptr;
+    TMenuItem *Editmenu = nullptr, *Undo1 = nullptr, *Repeatcommand1 = nullptr, *Cut1 = nullptr;
+    TMenuItem *Imagemenu = nullptr, *Resize1 = nullptr;
+    TPanel* Panel3 = nullptr; // upper tool bar
+    TSpeedButton *SpeedButton2 = nullptr, *SpeedButton54 = nullptr;
+    TCoolBar* CoolBar1 = nullptr;
+    TSpeedButton *undoptb1 = nullptr, *redoptb1 = nullptr;
+    TPanel* panclp1 = nullptr; // clip holder
+    TImage* Image9 = nullptr;
+    TPanel* zmpanel1 = nullptr;
+    TSpinEdit* zm1spin = nullptr;
+    TButton* zmbuton = nullptr;
+    TStatusBar* StatusBar1 = nullptr;
+    TProgressBar* bg1 = nullptr;
+    TPageControl* PageControl1 = nullptr;
+    TTabSheet *TabSheet1 = nullptr, *TabSheet3 = nullptr, *TabSheet4 = nullptr, *TabSheet2 = nullptr,
+              *TabSheet5 = nullptr;
+    TScrollBox* ScrollBox1 = nullptr;
+    TZoomImage* zm1 = nullptr;
+    TPanel* Panel7 = nullptr; // hidden: invisible controls
+    TEdit *pathname1 = nullptr, *tempdir1 = nullptr;
+    TCheckBox* chk1 = nullptr;
+    TShape* shpmov = nullptr; // pixel-mover box
 
     // Document images.
-    TImage* ptbox1;         // the page
-    TImage* Image2;         // undo copy
-    TImage* redo;           // redo copy
-    TImage* clpmap1;        // the clip; pure white is outside the shape
-    TImage* mask1;          // floating paste frame and mask, pixel-mover box
-    TImage* morfimage1;     // picture to fit into the next captured outline
-    TImage* dragimage1;     // drag source of frames
-    TImage* zoomspotimage1; // 256 x 256 zoom spot buffer
+    TImage* ptbox1 = nullptr;         // the page
+    TImage* Image2 = nullptr;         // undo copy
+    TImage* redo = nullptr;           // redo copy
+    TImage* clpmap1 = nullptr;        // the clip; pure white is outside the shape
+    TImage* mask1 = nullptr;          // floating paste frame and mask, pixel-mover box
+    TImage* morfimage1 = nullptr;     // picture to fit into the next captured outline
+    TImage* dragimage1 = nullptr;     // drag source of frames
+    TImage* zoomspotimage1 = nullptr; // 256 x 256 zoom spot buffer
 
     // State, in the order the other windows know it.
     int downx = 0, downy = 0;
@@ -161,9 +165,9 @@ public:
     TMenuItem *JpegSaveOptions1 = nullptr, *copyallmenu = nullptr, *Rotate1 = nullptr, *FancyText1 = nullptr;
     TSpeedButton *SpeedButton26 = nullptr, *SpeedButton42 = nullptr, *SpeedButton43 = nullptr;
     TSpeedButton *SpeedButton55 = nullptr, *SpeedButton48 = nullptr, *SpeedButton46 = nullptr;
-    TSpeedButton *SpeedButton44 = nullptr;
+    TSpeedButton* SpeedButton44 = nullptr;
     TSpeedButton* pbpastetobut1 = nullptr; // "Paste to file", enabled once a clip is on the clipboard
-    void wirefiles(); // the file commands' dialogs, menu items and buttons; called once by the constructor
+    void wireFiles();                      // binds the file commands' menu items and buttons
     void savebitJPG(TImage* image, const std::string& fileName);
     void saveclipJPG(const std::string& fileName); // quality 90, whatever the options say
     void savepagebmp(const std::string& fileName);
@@ -199,25 +203,33 @@ public:
     std::array<TColor, 16> barcolors{};
 
     // The tool panel of the Paint page: the same tools as the tool palette, on three pages, with
-    // the pixel-mover box size and the pixel movers' demo film (made by wiretools, Toolpal_panel.cpp).
-    TPanel* paneltools;
-    TSpeedButton *toolpage1, *toolpage2, *toolpage3; // "1", "2", "3"
-    TPanel *panelt, *paneltmore, *paneltmover, *Panel8;
-    TBitBtn *BitBtn13, *BitBtn5, *BitBtn3, *BitBtn4, *BitBtn2, *BitBtn6, *BitBtn12, *BitBtn1, *BitBtn7;
-    TBitBtn *BitBtn9, *BitBtn15, *BitBtn16, *BitBtn10, *BitBtn11, *BitBtn17, *BitBtn18, *BitBtn29;
-    TBitBtn *BitBtn30, *BitBtn31, *BitBtn32, *BitBtn26;
-    TBitBtn *BitBtn8, *BitBtn20, *BitBtn21, *BitBtn28, *BitBtn34, *BitBtn22, *BitBtn24, *BitBtn25, *BitBtn23;
-    TSpeedButton *gradbut2, *gradbut3, *gradbut8, *gradbut5, *gradbut6, *gradbut4;
-    TSpeedButton *SpeedButton38, *SpeedButton35, *SpeedButton36, *SpeedButton37;
-    TSpeedButton *pm1, *pm2, *pm3, *pm4, *pm5, *pm6, *pm7, *pm8;
-    TSpeedButton *SpeedButton10, *SpeedButton14; // "X 2", "/ 2"
-    TPanel* panelshow;                           // "Show"
-    TQuillAVIPlay* Animate1;                     // the pixel movers' demo film
-    TSpeedButton* SpeedButton16;                 // "View Show"
-    TCheckBox* Chkanimate1;                      // hidden: the demo film plays
-    TLabel *labspray1, *labpaint1;               // "Spray", "Paint"
-    TBitBtn *mixbut1, *plainbut1, *BitBtn40;
-    void wiretools(); // called once by the constructor, after wiredrawing
+    // the pixel-mover box size and the pixel movers' demo film (bound by wireTools, Pbook_toolpanel.cpp).
+    TPanel* paneltools = nullptr;
+    TSpeedButton *toolpage1 = nullptr, *toolpage2 = nullptr, *toolpage3 = nullptr; // "1", "2", "3"
+    TPanel *panelt = nullptr, *paneltmore = nullptr, *paneltmover = nullptr, *Panel8 = nullptr;
+    TBitBtn *BitBtn13 = nullptr, *BitBtn5 = nullptr, *BitBtn3 = nullptr, *BitBtn4 = nullptr,
+            *BitBtn2 = nullptr, *BitBtn6 = nullptr, *BitBtn12 = nullptr, *BitBtn1 = nullptr,
+            *BitBtn7 = nullptr;
+    TBitBtn *BitBtn9 = nullptr, *BitBtn15 = nullptr, *BitBtn16 = nullptr, *BitBtn10 = nullptr,
+            *BitBtn11 = nullptr, *BitBtn17 = nullptr, *BitBtn18 = nullptr, *BitBtn29 = nullptr;
+    TBitBtn *BitBtn30 = nullptr, *BitBtn31 = nullptr, *BitBtn32 = nullptr, *BitBtn26 = nullptr;
+    TBitBtn *BitBtn8 = nullptr, *BitBtn20 = nullptr, *BitBtn21 = nullptr, *BitBtn28 = nullptr,
+            *BitBtn34 = nullptr, *BitBtn22 = nullptr, *BitBtn24 = nullptr, *BitBtn25 = nullptr,
+            *BitBtn23 = nullptr;
+    TSpeedButton *gradbut2 = nullptr, *gradbut3 = nullptr, *gradbut8 = nullptr, *gradbut5 = nullptr,
+                 *gradbut6 = nullptr, *gradbut4 = nullptr;
+    TSpeedButton *SpeedButton38 = nullptr, *SpeedButton35 = nullptr, *SpeedButton36 = nullptr,
+                 *SpeedButton37 = nullptr;
+    TSpeedButton *pm1 = nullptr, *pm2 = nullptr, *pm3 = nullptr, *pm4 = nullptr, *pm5 = nullptr,
+                 *pm6 = nullptr, *pm7 = nullptr, *pm8 = nullptr;
+    TSpeedButton *SpeedButton10 = nullptr, *SpeedButton14 = nullptr; // "X 2", "/ 2"
+    TPanel* panelshow = nullptr;                                     // "Show"
+    TQuillAVIPlay* Animate1 = nullptr;                               // the pixel movers' demo film
+    TSpeedButton* SpeedButton16 = nullptr;                           // "View Show"
+    TCheckBox* Chkanimate1 = nullptr;                                // hidden: the demo film plays
+    TLabel *labspray1 = nullptr, *labpaint1 = nullptr;               // "Spray", "Paint"
+    TBitBtn *mixbut1 = nullptr, *plainbut1 = nullptr, *BitBtn40 = nullptr;
+    void wireTools();
     void toolpageClick(TObject* Sender);
     void moverClick(TObject* Sender); // pm1..pm8
     void SpinEdit3Change(TObject* Sender);
@@ -229,12 +241,13 @@ public:
     void doneanim();
 
     // Mouse dispatch and drawing tools.
-    TShape *s1, *s2, *s3, *s4; // Bezier handles: start, end, first and second control point
-    TTimer* Timer1;            // never enabled
-    TSpinEdit* spinpen;        // "Line width", 1..90
-    // The pixel-mover box size; made by wiredrawing until the tool panel that holds them exists.
-    TSpinEdit *SpinEdit3, *SpinEdit4;
-    void wiredrawing(); // binds the page's mouse events; called once by the constructor
+    TShape *s1 = nullptr, *s2 = nullptr, *s3 = nullptr,
+           *s4 = nullptr;         // Bezier handles: start, end, first and second control point
+    TTimer* Timer1 = nullptr;     // never enabled
+    TSpinEdit* spinpen = nullptr; // "Line width", 1..90
+    // The pixel-mover box size, on the tool panel's page "3".
+    TSpinEdit *SpinEdit3 = nullptr, *SpinEdit4 = nullptr;
+    void wireDrawing(); // binds the page's mouse events, the Bezier handles and the line width
     void ptbox1MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     void ptbox1MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
     void ptbox1MouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
@@ -280,7 +293,7 @@ public:
 
     // Clipboard commands (Pbook_clipboard.cpp).
     TMenuItem *Windowmenu = nullptr, *Freetheclipboard1 = nullptr;
-    void wireclipboard(); // the Window menu's clipboard item; called once by the constructor
+    void wireClipboard(); // binds the Window menu's clipboard item
     void Freetheclipboard1Click(TObject* Sender);
 
 private:
@@ -293,10 +306,9 @@ private:
     void erasebezline();
 
 public:
-
 private:
-    void buildmenu();
-    void buildlayout();
+    void createControls(); // every menu item, panel and control (Pbook_create.cpp)
+    void wirePage();       // New, undo and redo, resize, exit
     bool shrinkthroughjpeg(int r);
     TBarProgress bgprogress;
 };

@@ -162,75 +162,22 @@ void TPbook1::SpeedButton46Click(TObject* Sender) {
     copyallmenuClick(Sender);
 }
 
-void TPbook1::wirefiles() {
-    SavePictureDialog1 = new TSaveDialog(this);
-    SavePictureDialog1->SetName("SavePictureDialog1");
-    SavePictureDialog1->SetTitle("Save Bitmap");
-    SavePictureDialog1->SetFilter("Images (*.BMP,*.JPG) |*.BMP;*.JPG");
-    SavePictureDialog1->SetDefaultExt("BMP");
-    SavePictureDialog1->SetOptions(ofHideReadOnly | ofOverwritePrompt);
-    OpenPictureDialog1 = new TOpenDialog(this);
-    OpenPictureDialog1->SetName("OpenPictureDialog1");
-    OpenPictureDialog1->SetFilter("(*.bmp;*.jpg,*.ico;*.emf;*.wmf)|*.bmp;*.jpg;*.ico;*.emf;*.wmf|Bitmaps "
-                                  "(*.bmp)|*.bmp|Icons (*.ico)|*.ico|Enhanced Metafiles (*.emf)|*.emf|"
-                                  "Metafiles (*.wmf)|*.wmf|JPEG (*.jpg)|*.jpg");
-
-    auto menuitem = [this](TMenuItem* parent, int index, const char* name, const char* caption,
-                           TNotifyEvent click) {
-        TMenuItem* m = new TMenuItem(this);
-        m->SetName(name);
-        m->SetCaption(caption);
-        m->OnClick = std::move(click);
-        parent->Insert(index, m);
-        return m;
-    };
-    int at = Filemenu->IndexOf(New1) + 1;
-    Open2 = menuitem(Filemenu, at++, "Open2", "&Open ...", [this](TObject* s) { Open2Click(s); });
-    Save2 = menuitem(Filemenu, at++, "Save2", "&Save", [this](TObject* s) { Save2Click(s); });
-    SaveAs1 = menuitem(Filemenu, at++, "SaveAs1", "Save &As...", [this](TObject* s) { SaveAs1Click(s); });
-    menuitem(Filemenu, at++, "N3", "-", {});
-    BrowseImages1 = menuitem(Filemenu, at++, "BrowseImages1", "&Browse Images",
-                             [this](TObject* s) { BrowseImages1Click(s); });
-    JpegSaveOptions1 = menuitem(Filemenu, at++, "JpegSaveOptions1", "&JPEG Options",
-                                [this](TObject* s) { JpegSaveOptions1Click(s); });
-    copyallmenu = menuitem(Editmenu, Editmenu->Count(), "copyallmenu", "&Copy",
-                           [this](TObject* s) { copyallmenuClick(s); });
-    Rotate1 = menuitem(Imagemenu, Imagemenu->Count(), "Rotate1", "R&otate",
-                       [this](TObject* s) { Rotate1Click(s); });
-    FancyText1 = menuitem(Imagemenu, Imagemenu->Count(), "FancyText1", "3Dand R&otated Text",
-                          [this](TObject* s) { FancyText1Click(s); });
-
-    int left = 214; // right of the line-width spin
-    auto toolbutton = [this, &left](const char* name, const char* caption, const char* hint,
-                                    TNotifyEvent click) {
-        TSpeedButton* b = new TSpeedButton(this, Panel3);
-        b->SetName(name);
-        b->SetBounds(left, 3, 48, 24);
-        left += 50;
-        b->SetCaption(caption);
-        b->SetHint(hint);
-        b->SetShowHint(true);
-        b->SetFlat(true);
-        b->OnClick = std::move(click);
-        return b;
-    };
-    SpeedButton26 = toolbutton("SpeedButton26", "Open", "Open Image using folder dialog",
-                               [this](TObject* s) { SpeedButton26Click(s); });
-    SpeedButton42 =
-        toolbutton("SpeedButton42", "Save", "Save -  bitmap", [this](TObject* s) { SpeedButton42Click(s); });
-    SpeedButton43 =
-        toolbutton("SpeedButton43", "Save As", "Save As", [this](TObject* s) { SpeedButton43Click(s); });
-    SpeedButton55 =
-        toolbutton("SpeedButton55", "Browse", "Browse Images", [this](TObject* s) { SpeedButton55Click(s); });
-    SpeedButton48 = toolbutton("SpeedButton48", "From file", "Paste from file",
-                               [this](TObject* s) { SpeedButton48Click(s); });
-    pbpastetobut1 = toolbutton("pbpastetobut1", "To file", "Paste to file",
-                               [this](TObject* s) { pbpastetobut1Click(s); });
-    pbpastetobut1->SetEnabled(false); // until a clip goes to the clipboard
-    SpeedButton46 = toolbutton("SpeedButton46", "Copy", "Copy entire page to clipboard",
-                               [this](TObject* s) { SpeedButton46Click(s); });
-    SpeedButton44 = toolbutton("SpeedButton44", "Palette", "Load tool palette",
-                               [this](TObject* s) { SpeedButton44Click(s); });
-
+void TPbook1::wireFiles() {
+    Open2->OnClick = [this](TObject* s) { Open2Click(s); };
+    Save2->OnClick = [this](TObject* s) { Save2Click(s); };
+    SaveAs1->OnClick = [this](TObject* s) { SaveAs1Click(s); };
+    BrowseImages1->OnClick = [this](TObject* s) { BrowseImages1Click(s); };
+    JpegSaveOptions1->OnClick = [this](TObject* s) { JpegSaveOptions1Click(s); };
+    copyallmenu->OnClick = [this](TObject* s) { copyallmenuClick(s); };
+    Rotate1->OnClick = [this](TObject* s) { Rotate1Click(s); };
+    FancyText1->OnClick = [this](TObject* s) { FancyText1Click(s); };
+    SpeedButton26->OnClick = [this](TObject* s) { SpeedButton26Click(s); };
+    SpeedButton42->OnClick = [this](TObject* s) { SpeedButton42Click(s); };
+    SpeedButton43->OnClick = [this](TObject* s) { SpeedButton43Click(s); };
+    SpeedButton55->OnClick = [this](TObject* s) { SpeedButton55Click(s); };
+    SpeedButton48->OnClick = [this](TObject* s) { SpeedButton48Click(s); };
+    pbpastetobut1->OnClick = [this](TObject* s) { pbpastetobut1Click(s); };
+    SpeedButton46->OnClick = [this](TObject* s) { SpeedButton46Click(s); };
+    SpeedButton44->OnClick = [this](TObject* s) { SpeedButton44Click(s); };
     StatusBar1->OnResize = [this](TObject* s) { StatusBar1Resize(s); };
 }

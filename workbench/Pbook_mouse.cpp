@@ -15,7 +15,7 @@
 
 using namespace drawtools;
 
-void TPbook1::wiredrawing() {
+void TPbook1::wireDrawing() {
     ptbox1->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
         ptbox1MouseDown(s, b, sh, x, y);
     };
@@ -23,24 +23,6 @@ void TPbook1::wiredrawing() {
     ptbox1->OnMouseUp = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
         ptbox1MouseUp(s, b, sh, x, y);
     };
-
-    // The Bezier handles lie over the page in the scroll box, hidden until a curve is placed.
-    TShape** handles[] = {&s1, &s2, &s3, &s4};
-    const char* names[] = {"s1", "s2", "s3", "s4"};
-    for (int i = 0; i < 4; ++i) {
-        TShape* s = new TShape(this, ptbox1->Parent());
-        s->SetName(names[i]);
-        s->SetBounds(0, 0, 16, 16);
-        s->SetShape(stSquare);
-        s->PenRef().Color = clBlack;
-        s->BrushRef().Color = i < 2 ? clWhite : clYellow;
-        s->Changed();
-        s->SetHint("Click move then click");
-        s->SetShowHint(true);
-        s->SetCursor(crHandPoint);
-        s->Hide();
-        *handles[i] = s;
-    }
     s1->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
         s1MouseDown(s, b, sh, x, y);
     };
@@ -53,34 +35,7 @@ void TPbook1::wiredrawing() {
     s4->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
         s4MouseDown(s, b, sh, x, y);
     };
-
-    // The line width of the colour panel, and the mover box size of the tool panel, stand on the
-    // tool bar and in the hidden panel until those panels are built.
-    spinpen = new TSpinEdit(this, Panel3);
-    spinpen->SetName("spinpen");
-    spinpen->SetBounds(160, 4, 50, 22);
-    spinpen->SetMinValue(1);
-    spinpen->SetMaxValue(90);
-    spinpen->SetValue(1);
-    spinpen->SetHint("Line width");
-    spinpen->SetShowHint(true);
     spinpen->OnChange = [this](TObject* s) { spinpenChange(s); };
-    SpinEdit3 = new TSpinEdit(this, Panel7);
-    SpinEdit3->SetName("SpinEdit3");
-    SpinEdit3->SetHint("Pixel Mover Box Width");
-    SpinEdit3->SetMinValue(5);
-    SpinEdit3->SetMaxValue(1000);
-    SpinEdit3->SetValue(50);
-    SpinEdit4 = new TSpinEdit(this, Panel7);
-    SpinEdit4->SetName("SpinEdit4");
-    SpinEdit4->SetHint("Pixel Mover Box Height");
-    SpinEdit4->SetMinValue(5);
-    SpinEdit4->SetMaxValue(1000);
-    SpinEdit4->SetValue(40);
-
-    Timer1 = new TTimer(this);
-    Timer1->SetName("Timer1");
-    Timer1->SetEnabled(false);
     Timer1->OnTimer = [this](TObject* s) { Timer1Timer(s); };
 }
 

@@ -1,0 +1,406 @@
+// The main window's menu, panels and controls, created in their designed order with their
+// designed bounds, as a form designer's file lays them out. Nothing here binds an event: the
+// wire functions (wirePage, wireDrawing, wireTools, wireFiles, wireClipboard) do that once every
+// control exists. A new control of the main window is created here, in the section of the panel
+// that holds it, and bound in the wire function of its unit.
+#include "AviPlay.h"
+#include "Dialogs.h"
+#include "Menus.h"
+#include "Pbook.h"
+#include "TBitBtn.h"
+#include "TButton.h"
+#include "TCheckBox.h"
+#include "TCoolBar.h"
+#include "TEdit.h"
+#include "TImage.h"
+#include "TLabel.h"
+#include "TPageControl.h"
+#include "TPanel.h"
+#include "TProgressBar.h"
+#include "TScrollBox.h"
+#include "TShape.h"
+#include "TSpeedButton.h"
+#include "TSpinEdit.h"
+#include "TStatusBar.h"
+#include "TTimer.h"
+#include "Toolpal_glyphs.h"
+#include "Zoompic.h"
+
+namespace {
+
+template <class T, class P> T* make(TComponent* owner, P* parent, const char* name) {
+    T* c = new T(owner, parent);
+    c->SetName(name);
+    return c;
+}
+
+template <class T> T* make(TComponent* owner, const char* name) {
+    T* c = new T(owner);
+    c->SetName(name);
+    return c;
+}
+
+void hint(TControl* c, const char* h) {
+    c->SetHint(h);
+    c->SetShowHint(true);
+}
+
+TMenuItem* menuItem(TComponent* owner, TMenuItem* parent, const char* name, const char* caption) {
+    TMenuItem* m = make<TMenuItem>(owner, name);
+    m->SetCaption(caption);
+    parent->Add(m);
+    return m;
+}
+
+TImage* hiddenImage(TComponent* owner, TWinControl* parent, const char* name) {
+    TImage* i = make<TImage>(owner, parent, name);
+    i->Hide();
+    return i;
+}
+
+TSpeedButton* toolBarButton(TComponent* owner, TWinControl* parent, const char* name, const char* caption,
+                            const char* h, int left, int width) {
+    TSpeedButton* b = make<TSpeedButton>(owner, parent, name);
+    b->SetBounds(left, 3, width, 24);
+    b->SetCaption(caption);
+    hint(b, h);
+    b->SetFlat(true);
+    return b;
+}
+
+// The tool panel's buttons stand in two columns.
+void toolCell(TControl* c, int i) {
+    c->SetBounds(4 + (i % 2) * 27, 3 + (i / 2) * 26, 24, 24);
+}
+
+// A tool button showing the glyph of the palette button `glyph`, in cell i.
+TBitBtn* toolBitBtn(TComponent* owner, TWinControl* parent, const char* name, const char* glyph,
+                    const char* h, int i) {
+    TBitBtn* b = make<TBitBtn>(owner, parent, name);
+    b->SetCaption("");
+    b->SetGlyph(ToolGlyph(glyph, 16));
+    hint(b, h);
+    toolCell(b, i);
+    return b;
+}
+
+TSpeedButton* toolSpeedButton(TComponent* owner, TWinControl* parent, const char* name, const char* glyph,
+                              const char* caption, const char* h, int i) {
+    TSpeedButton* b = make<TSpeedButton>(owner, parent, name);
+    b->SetCaption(caption);
+    TBitmap g = ToolGlyph(glyph, 16);
+    if (!g.Empty()) b->SetGlyph(g);
+    hint(b, h);
+    toolCell(b, i);
+    return b;
+}
+
+} // namespace
+
+void TPbook1::createControls() {
+    // ---- Main menu ----
+    MainMenu1 = make<TMainMenu>(this, "MainMenu1");
+    Filemenu = menuItem(this, MainMenu1->Items(), "Filemenu", "&File");
+    New1 = menuItem(this, Filemenu, "New1", "&New");
+    Open2 = menuItem(this, Filemenu, "Open2", "&Open ...");
+    Save2 = menuItem(this, Filemenu, "Save2", "&Save");
+    SaveAs1 = menuItem(this, Filemenu, "SaveAs1", "Save &As...");
+    menuItem(this, Filemenu, "N3", "-");
+    BrowseImages1 = menuItem(this, Filemenu, "BrowseImages1", "&Browse Images");
+    JpegSaveOptions1 = menuItem(this, Filemenu, "JpegSaveOptions1", "&JPEG Options");
+    menuItem(this, Filemenu, "N1", "-");
+    Exit1 = menuItem(this, Filemenu, "Exit1", "E&xit");
+    Editmenu = menuItem(this, MainMenu1->Items(), "Editmenu", "&Edit");
+    Undo1 = menuItem(this, Editmenu, "Undo1", "&Undo");
+    Repeatcommand1 = menuItem(this, Editmenu, "Repeatcommand1", "&Redo");
+    menuItem(this, Editmenu, "N2", "-");
+    Cut1 = menuItem(this, Editmenu, "Cut1", "Cu&t");
+    copyallmenu = menuItem(this, Editmenu, "copyallmenu", "&Copy");
+    Imagemenu = menuItem(this, MainMenu1->Items(), "Imagemenu", "&Image");
+    Resize1 = menuItem(this, Imagemenu, "Resize1", "&Resize");
+    Rotate1 = menuItem(this, Imagemenu, "Rotate1", "R&otate");
+    FancyText1 = menuItem(this, Imagemenu, "FancyText1", "3Dand R&otated Text");
+    Windowmenu = menuItem(this, MainMenu1->Items(), "Windowmenu", "&Window");
+    Freetheclipboard1 = menuItem(this, Windowmenu, "Freetheclipboard1", "&Free the clipboard...");
+    SetMenu(MainMenu1);
+
+    // ---- Upper tool bar Panel3: buttons left to right ----
+    Panel3 = make<TPanel>(this, this, "Panel3");
+    Panel3->SetAlign(alTop);
+    Panel3->SetHeight(30);
+    SpeedButton2 = toolBarButton(this, Panel3, "SpeedButton2", "New", "New Page", 4, 72);
+    SpeedButton54 = toolBarButton(this, Panel3, "SpeedButton54", "Resize", "Resize image", 78, 72);
+    spinpen = make<TSpinEdit>(this, Panel3, "spinpen");
+    spinpen->SetBounds(160, 4, 50, 22);
+    spinpen->SetMinValue(1);
+    spinpen->SetMaxValue(90);
+    spinpen->SetValue(1);
+    hint(spinpen, "Line width");
+    SpeedButton26 =
+        toolBarButton(this, Panel3, "SpeedButton26", "Open", "Open Image using folder dialog", 214, 48);
+    SpeedButton42 = toolBarButton(this, Panel3, "SpeedButton42", "Save", "Save -  bitmap", 264, 48);
+    SpeedButton43 = toolBarButton(this, Panel3, "SpeedButton43", "Save As", "Save As", 314, 48);
+    SpeedButton55 = toolBarButton(this, Panel3, "SpeedButton55", "Browse", "Browse Images", 364, 48);
+    SpeedButton48 = toolBarButton(this, Panel3, "SpeedButton48", "From file", "Paste from file", 414, 48);
+    pbpastetobut1 = toolBarButton(this, Panel3, "pbpastetobut1", "To file", "Paste to file", 464, 48);
+    pbpastetobut1->SetEnabled(false); // until a clip goes to the clipboard
+    SpeedButton46 =
+        toolBarButton(this, Panel3, "SpeedButton46", "Copy", "Copy entire page to clipboard", 514, 48);
+    SpeedButton44 = toolBarButton(this, Panel3, "SpeedButton44", "Palette", "Load tool palette", 564, 48);
+
+    // ---- Status bar StatusBar1 and progress bar bg1 along the bottom (the bar above) ----
+    StatusBar1 = make<TStatusBar>(this, this, "StatusBar1");
+    StatusBar1->SetAlign(alBottom);
+    StatusBar1->SetHeight(20);
+    StatusBar1->SetSimplePanel(true);
+    bg1 = make<TProgressBar>(this, this, "bg1");
+    bg1->SetAlign(alBottom);
+    bg1->SetHeight(14);
+    bg1->SetMin(0);
+    bg1->SetMax(100);
+    bg1->Hide();
+
+    // ---- Side cool bar CoolBar1: undo and redo, the clip holder, the zoom panel ----
+    CoolBar1 = make<TCoolBar>(this, this, "CoolBar1");
+    CoolBar1->SetAlign(alRight);
+    CoolBar1->SetWidth(86);
+    CoolBar1->SetVertical(true);
+    auto sideButton = [this](const char* name, const char* caption, int top) {
+        TSpeedButton* b = make<TSpeedButton>(this, CoolBar1, name);
+        b->SetBounds(6, top, 74, 24);
+        b->SetCaption(caption);
+        b->SetFlat(true);
+        b->SetEnabled(false);
+        return b;
+    };
+    undoptb1 = sideButton("undoptb1", "Undo", 6);
+    redoptb1 = sideButton("redoptb1", "Redo", 32);
+    panclp1 = make<TPanel>(this, CoolBar1, "panclp1");
+    panclp1->SetBounds(10, 64, 65, 65);
+    panclp1->SetCaption("Clipboard");
+    panclp1->SetColor(clWhite);
+    Image9 = make<TImage>(this, panclp1, "Image9");
+    Image9->SetBounds(8, 8, 49, 48);
+    Image9->SetStretch(true);
+    Image9->SetHint("Right Click for menu");
+    zmpanel1 = make<TPanel>(this, CoolBar1, "zmpanel1");
+    zmpanel1->SetBounds(2, 136, 82, 70);
+    zm1spin = make<TSpinEdit>(this, zmpanel1, "zm1spin");
+    zm1spin->SetBounds(4, 4, 74, 22);
+    zm1spin->SetMinValue(0);
+    zm1spin->SetMaxValue(3200);
+    zm1spin->SetValue(100);
+    hint(zm1spin, "Zoom image ");
+    zmbuton = make<TButton>(this, zmpanel1, "zmbuton");
+    zmbuton->SetBounds(4, 32, 74, 24);
+    zmbuton->SetCaption("Zoom");
+
+    // ---- Page control PageControl1 and its five tabs ----
+    PageControl1 = make<TPageControl>(this, this, "PageControl1");
+    PageControl1->SetAlign(alClient);
+    auto tab = [this](const char* name, const char* caption) {
+        TTabSheet* t = make<TTabSheet>(this, PageControl1, name);
+        t->SetCaption(caption);
+        return t;
+    };
+    TabSheet1 = tab("TabSheet1", "Paint");
+    TabSheet3 = tab("TabSheet3", "Zoom");
+    TabSheet4 = tab("TabSheet4", "Text");
+    TabSheet2 = tab("TabSheet2", "Animation Transfer");
+    TabSheet5 = tab("TabSheet5", "Add ons");
+
+    // ---- Paint tab: the scroll box ScrollBox1 with the page and its companions ----
+    ScrollBox1 = make<TScrollBox>(this, TabSheet1, "ScrollBox1");
+    ScrollBox1->SetAlign(alClient);
+    ptbox1 = make<TImage>(this, ScrollBox1, "ptbox1");
+    ptbox1->SetBounds(0, 0, 450, 250);
+    redo = hiddenImage(this, ScrollBox1, "redo");
+    clpmap1 = hiddenImage(this, ScrollBox1, "clpmap1");
+    mask1 = hiddenImage(this, ScrollBox1, "mask1");
+    morfimage1 = hiddenImage(this, ScrollBox1, "morfimage1");
+    zoomspotimage1 = hiddenImage(this, ScrollBox1, "zoomspotimage1");
+    zoomspotimage1->SetBounds(0, 0, 256, 256);
+    shpmov = make<TShape>(this, ScrollBox1, "shpmov");
+    shpmov->Hide();
+    // The Bezier handles lie over the page, hidden until a curve is placed.
+    TShape** handles[] = {&s1, &s2, &s3, &s4};
+    const char* handleNames[] = {"s1", "s2", "s3", "s4"};
+    for (int i = 0; i < 4; ++i) {
+        TShape* s = make<TShape>(this, ScrollBox1, handleNames[i]);
+        s->SetBounds(0, 0, 16, 16);
+        s->SetShape(stSquare);
+        s->PenRef().Color = clBlack;
+        s->BrushRef().Color = i < 2 ? clWhite : clYellow;
+        s->Changed();
+        hint(s, "Click move then click");
+        s->SetCursor(crHandPoint);
+        s->Hide();
+        *handles[i] = s;
+    }
+
+    // ---- Paint tab: the tool panel paneltools, its page buttons and stacked pages ----
+    paneltools = make<TPanel>(this, TabSheet1, "paneltools");
+    paneltools->SetCaption("");
+    paneltools->SetAlign(alRight);
+    paneltools->SetWidth(60);
+    paneltools->SetHeight(310);
+    auto pageButton = [this](const char* name, const char* caption, int left, int tag) {
+        TSpeedButton* b = make<TSpeedButton>(this, paneltools, name);
+        b->SetCaption(caption);
+        b->SetBounds(left, 1, 19, 18);
+        b->SetTag(tag);
+        return b;
+    };
+    toolpage1 = pageButton("toolpage1", "1", 1, 1);
+    toolpage2 = pageButton("toolpage2", "2", 21, 2);
+    toolpage3 = pageButton("toolpage3", "3", 41, 3);
+    auto stacked = [this](const char* name) {
+        TPanel* p = make<TPanel>(this, paneltools, name);
+        p->SetCaption("");
+        p->SetBounds(0, 20, 60, 290);
+        p->Hide();
+        return p;
+    };
+    panelt = stacked("panelt");
+    panelt->Show();
+    paneltmore = stacked("paneltmore");
+    paneltmover = stacked("paneltmover");
+    Panel8 = stacked("Panel8");
+
+    // -- Tool page "1", panelt: the drawing tools --
+    BitBtn13 = toolBitBtn(this, panelt, "BitBtn13", "BitBtn13", "Eraser", 0);
+    BitBtn5 = toolBitBtn(this, panelt, "BitBtn5", "BitBtn5", "Paint Brush", 1);
+    BitBtn3 = toolBitBtn(this, panelt, "BitBtn3", "BitBtn3", "Pencil", 2);
+    BitBtn4 = toolBitBtn(this, panelt, "BitBtn4", "BitBtn4", "Pen", 3);
+    BitBtn32 = toolBitBtn(this, panelt, "BitBtn32", "BitBtn32", "Lime Green Marker", 4);
+    BitBtn15 = toolBitBtn(this, panelt, "BitBtn15", "BitBtn15", "Line", 5);
+    BitBtn16 = toolBitBtn(this, panelt, "BitBtn16", "BitBtn16", "Bezier Curve", 6);
+    BitBtn12 = toolBitBtn(this, panelt, "BitBtn12", "BitBtn12", "Polygon", 7);
+    BitBtn1 = toolBitBtn(this, panelt, "BitBtn1", "BitBtn14", "Filled Polygon", 8);
+    BitBtn17 = toolBitBtn(this, panelt, "BitBtn17", "BitBtn17", "Spray Paint", 9);
+    BitBtn2 = toolBitBtn(this, panelt, "BitBtn2", "BitBtn2", "Rectangle", 10);
+    BitBtn6 = toolBitBtn(this, panelt, "BitBtn6", "BitBtn6", "Filled Rectangle", 11);
+    BitBtn7 = toolBitBtn(this, panelt, "BitBtn7", "BitBtn7", "Rounded Rectangle", 12);
+    BitBtn9 = toolBitBtn(this, panelt, "BitBtn9", "BitBtn9", "Filled Round Rectangle", 13);
+    BitBtn10 = toolBitBtn(this, panelt, "BitBtn10", "BitBtn10", "Circle", 14);
+    BitBtn11 = toolBitBtn(this, panelt, "BitBtn11", "BitBtn11", "Filled Circle", 15);
+    BitBtn18 = toolBitBtn(this, panelt, "BitBtn18", "BitBtn18", "Flood Fill", 16);
+    BitBtn29 = toolBitBtn(this, panelt, "BitBtn29", "BitBtn29", "Color Sampler", 17);
+    BitBtn30 = toolBitBtn(this, panelt, "BitBtn30", "BitBtn30", "Color Replacer", 18);
+    BitBtn31 = toolBitBtn(this, panelt, "BitBtn31", "BitBtn31", "Color Replacer Polygon", 19);
+    BitBtn26 = toolBitBtn(this, panelt, "BitBtn26", "BitBtn26", "Clear Image", 20);
+
+    // -- Tool page "2", paneltmore: gradients, filters, outlines and captures --
+    gradbut2 = toolSpeedButton(this, paneltmore, "gradbut2", "gradbut2", "", "Gradient Globe", 0);
+    gradbut3 = toolSpeedButton(this, paneltmore, "gradbut3", "gradbut3", "", "Horizontal Gradient Fill", 1);
+    gradbut8 = toolSpeedButton(this, paneltmore, "gradbut8", "gradbut8", "", "Vertical Gradient Fill", 2);
+    gradbut5 =
+        toolSpeedButton(this, paneltmore, "gradbut5", "gradbut5", "", "Horizontal Gradient Rectangle", 3);
+    gradbut6 =
+        toolSpeedButton(this, paneltmore, "gradbut6", "gradbut6", "", "Vertical Gradient Rectangle", 4);
+    gradbut4 = toolSpeedButton(this, paneltmore, "gradbut4", "gradbut4", "",
+                               "Xor Frame. Twice to replace background.", 5);
+    SpeedButton38 = toolSpeedButton(this, paneltmore, "SpeedButton38", "", "S", "Soften Light", 6);
+    SpeedButton35 = toolSpeedButton(this, paneltmore, "SpeedButton35", "", "D", "Darken Image", 7);
+    SpeedButton36 = toolSpeedButton(this, paneltmore, "SpeedButton36", "", "L", "Lighten Image", 8);
+    SpeedButton37 = toolSpeedButton(this, paneltmore, "SpeedButton37", "", "F", "Clear Filter", 9);
+    BitBtn8 = toolBitBtn(this, paneltmore, "BitBtn8", "BitBtn19", "Lasso Outline", 10);
+    BitBtn20 = toolBitBtn(this, paneltmore, "BitBtn20", "BitBtn20", "Rectangle Outline", 11);
+    BitBtn21 = toolBitBtn(this, paneltmore, "BitBtn21", "BitBtn21", "Cut", 12);
+    BitBtn28 = toolBitBtn(this, paneltmore, "BitBtn28", "BitBtn28", "Capture Circular Area", 13);
+    BitBtn34 = toolBitBtn(this, paneltmore, "BitBtn34", "BitBtn34", "Special Outline Circlular Area", 14);
+    BitBtn22 = toolBitBtn(this, paneltmore, "BitBtn22", "BitBtn8", "Special Outline an Area", 15);
+    BitBtn24 = toolBitBtn(this, paneltmore, "BitBtn24", "BitBtn23", "Replace a color with clipboard", 16);
+    BitBtn25 = toolBitBtn(this, paneltmore, "BitBtn25", "BitBtn25", "Special Rectangle ", 17);
+    BitBtn23 = toolBitBtn(this, paneltmore, "BitBtn23", "BitBtn1", "Gradient Color", 18);
+
+    // -- Tool page "3", paneltmover: pixel movers, the mover box size and the demo film --
+    const char* moverHints[] = {"Move Pixels Right",   "Move Pixels Left",      "Move Pixels Up",
+                                "Move Pixels Down",    "Move Pixels Down Left", "Move Pixels Down RIght",
+                                "Move Pixels Up Left", "Move Pixels Up Right"};
+    const char* moverNames[] = {"pm1", "pm2", "pm3", "pm4", "pm5", "pm6", "pm7", "pm8"};
+    TSpeedButton** movers[] = {&pm1, &pm2, &pm3, &pm4, &pm5, &pm6, &pm7, &pm8};
+    for (int i = 0; i < 8; ++i) {
+        *movers[i] = toolSpeedButton(this, paneltmover, moverNames[i], moverNames[i], "", moverHints[i], i);
+        (*movers[i])->SetTag(i + 1);
+    }
+    SpinEdit3 = make<TSpinEdit>(this, paneltmover, "SpinEdit3");
+    SpinEdit3->SetBounds(3, 108, 54, 20);
+    hint(SpinEdit3, "Pixel Mover Box Width");
+    SpinEdit3->SetMinValue(5);
+    SpinEdit3->SetMaxValue(1000);
+    SpinEdit3->SetValue(50);
+    SpinEdit4 = make<TSpinEdit>(this, paneltmover, "SpinEdit4");
+    SpinEdit4->SetBounds(3, 130, 54, 20);
+    hint(SpinEdit4, "Pixel Mover Box Height");
+    SpinEdit4->SetMinValue(5);
+    SpinEdit4->SetMaxValue(1000);
+    SpinEdit4->SetValue(40);
+    SpeedButton10 = make<TSpeedButton>(this, paneltmover, "SpeedButton10");
+    SpeedButton10->SetCaption("X 2");
+    SpeedButton10->SetBounds(3, 152, 26, 20);
+    SpeedButton14 = make<TSpeedButton>(this, paneltmover, "SpeedButton14");
+    SpeedButton14->SetCaption("/ 2");
+    SpeedButton14->SetBounds(31, 152, 26, 20);
+    panelshow = make<TPanel>(this, paneltmover, "panelshow");
+    panelshow->SetCaption("Show");
+    panelshow->SetBounds(3, 176, 54, 64);
+    Animate1 = make<TQuillAVIPlay>(this, panelshow, "Animate1");
+    Animate1->SetAutoSize(false);
+    Animate1->SetPlaySound(false);
+    Animate1->SetBounds(3, 14, 48, 47);
+    Animate1->Hide();
+    SpeedButton16 = make<TSpeedButton>(this, paneltmover, "SpeedButton16");
+    SpeedButton16->SetCaption("View Show");
+    SpeedButton16->SetBounds(0, 244, 60, 22);
+
+    // -- Tool page Panel8: the spray choice --
+    labspray1 = make<TLabel>(this, Panel8, "labspray1");
+    labspray1->SetCaption("Spray");
+    labspray1->SetBounds(6, 8, 48, 16);
+    labpaint1 = make<TLabel>(this, Panel8, "labpaint1");
+    labpaint1->SetCaption("Paint");
+    labpaint1->SetBounds(6, 24, 48, 16);
+    auto sprayButton = [this](const char* name, const char* caption, const char* h, int top) {
+        TBitBtn* b = make<TBitBtn>(this, Panel8, name);
+        b->SetCaption(caption);
+        hint(b, h);
+        b->SetBounds(4, top, 52, 26);
+        return b;
+    };
+    mixbut1 = sprayButton("mixbut1", "Mix", "Special Spray Paint", 50);
+    plainbut1 = sprayButton("plainbut1", "Plain", "Solid Color Spray", 82);
+    BitBtn40 = sprayButton("BitBtn40", "Back", "Back to Previous Tools", 250);
+
+    // ---- Zoom tab: the zoom view ----
+    zm1 = make<TZoomImage>(this, TabSheet3, "zm1");
+    zm1->SetInvert(true);
+
+    // ---- Animation Transfer tab ----
+    dragimage1 = make<TImage>(this, TabSheet2, "dragimage1");
+    dragimage1->SetBounds(8, 8, 100, 100);
+    dragimage1->SetStretch(true);
+
+    // ---- Hidden panel Panel7: invisible controls that serve as fields ----
+    Panel7 = make<TPanel>(this, this, "Panel7");
+    Panel7->SetBounds(0, 0, 10, 10);
+    Panel7->Hide();
+    Image2 = make<TImage>(this, Panel7, "Image2");
+    pathname1 = make<TEdit>(this, Panel7, "pathname1");
+    tempdir1 = make<TEdit>(this, Panel7, "tempdir1");
+    chk1 = make<TCheckBox>(this, Panel7, "chk1");
+    Chkanimate1 = make<TCheckBox>(this, Panel7, "Chkanimate1");
+
+    // ---- Components without a place on the window ----
+    Timer1 = make<TTimer>(this, "Timer1");
+    Timer1->SetEnabled(false);
+    SavePictureDialog1 = make<TSaveDialog>(this, "SavePictureDialog1");
+    SavePictureDialog1->SetTitle("Save Bitmap");
+    SavePictureDialog1->SetFilter("Images (*.BMP,*.JPG) |*.BMP;*.JPG");
+    SavePictureDialog1->SetDefaultExt("BMP");
+    SavePictureDialog1->SetOptions(ofHideReadOnly | ofOverwritePrompt);
+    OpenPictureDialog1 = make<TOpenDialog>(this, "OpenPictureDialog1");
+    OpenPictureDialog1->SetFilter("(*.bmp;*.jpg,*.ico;*.emf;*.wmf)|*.bmp;*.jpg;*.ico;*.emf;*.wmf|Bitmaps "
+                                  "(*.bmp)|*.bmp|Icons (*.ico)|*.ico|Enhanced Metafiles (*.emf)|*.emf|"
+                                  "Metafiles (*.wmf)|*.wmf|JPEG (*.jpg)|*.jpg");
+}
