@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that are missing; fetches nothing when all are there.
-# Usage: tools/install-deps.sh build|bench
+# Usage: tools/install-deps.sh build|bench|view  (view: Xvfb, a window manager and screenshot tools)
 set -euo pipefail
 
 build_pkgs=(qt6-base-dev libjpeg62-turbo-dev libavformat-dev libavcodec-dev libswscale-dev
             libswresample-dev libsdl2-dev libgtest-dev libbenchmark-dev fonts-liberation
             cmake g++ make pkg-config)
 bench_pkgs=(imagemagick libjpeg-turbo-progs ffmpeg)
+view_pkgs=(xvfb openbox xdotool imagemagick)
 
 want=("${build_pkgs[@]}")
 [ "${1:-build}" = bench ] && want+=("${bench_pkgs[@]}")
+[ "${1:-build}" = view ] && want+=("${view_pkgs[@]}")
 
 missing=()
 for p in "${want[@]}"; do
