@@ -25,7 +25,7 @@ run: build
 tarnwick: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	    echo "Tarnwick needs a display: no DISPLAY or WAYLAND_DISPLAY is set."; exit 1; fi
-	@cd $(BUILD)/program/tarnwick && ./tarnwick
+	@cd $(BUILD)/program/orvanta && ./tarnwick
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 300
