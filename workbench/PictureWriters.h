@@ -3,9 +3,7 @@
 // that pick the file type from a name. Nothing here knows about windows: the callers read the
 // quality from the JPEG options and report failures in their own words.
 //
-// A write never leaves a half-written file in place of a good one: the data goes to a fresh
-// temporary file beside the target, which is renamed over the target only once every byte is
-// written and flushed. On failure the temporary file is removed, the target is untouched and
+// Every write goes through the safe writer (FileIO.h): on failure the target is untouched and
 // EStreamError is thrown.
 #include "TBitmap.h"
 
@@ -26,10 +24,6 @@ std::string FileNamePart(const std::string& path);
 // The bare name a quick save writes: the file-name part up to and including its first ".",
 // then "bmp" ("TEMP.BMP" gives "TEMP.bmp", "a.b.jpg" gives "a.bmp", "noext" gives "bmp").
 std::string QuickSaveName(const std::string& caption);
-
-// Replaces (or creates) the file with exactly these bytes, through a temporary file beside it.
-// An existing file keeps its permission bits.
-void WriteFileReplacing(const std::string& fileName, std::span<const std::uint8_t> bytes);
 
 // The bitmap in Windows BMP format, whatever the name's extension.
 void WriteBmpPicture(const TBitmap& bmp, const std::string& fileName);

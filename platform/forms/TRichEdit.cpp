@@ -1,7 +1,7 @@
 #include "TRichEdit.h"
 
 #include "Application.h"
-#include "BmpCodec.h"
+#include "FileIO.h"
 #include "RtfReader.h"
 #include "RtfText.h"
 #include "RtfWriter.h"
@@ -687,10 +687,7 @@ void TRichEditStrings::LoadFromFile(const std::string& fileName) {
 
 void TRichEditStrings::SaveToFile(const std::string& fileName) const {
     std::string bytes = owner_->saveBytes();
-    WriteWholeFile(fileName, [&](std::FILE* f) {
-        if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size())
-            throw EStreamError("Stream write error: \"" + fileName + "\"");
-    });
+    writeFileReplacing(fileName, bytes);
 }
 
 void TRichEditStrings::LoadFromStream(std::istream& in) {

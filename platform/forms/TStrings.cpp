@@ -1,5 +1,7 @@
 #include "TStrings.h"
 
+#include "FileIO.h"
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -139,12 +141,7 @@ void TStrings::LoadFromFile(const std::string& path) {
 }
 
 void TStrings::SaveToFile(const std::string& path) const {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) throw std::runtime_error("Cannot create file " + path);
-    std::string t = Text();
-    out.write(t.data(), std::streamsize(t.size()));
-    out.close();
-    if (!out) throw std::runtime_error("Cannot write file " + path);
+    writeFileReplacing(path, Text());
 }
 
 void TStrings::BeginUpdate() {

@@ -33,7 +33,8 @@ public:
     void SetText(const std::string& text);
     std::string CommaText() const;
 
-    // Throws std::runtime_error with the platform's message when the file cannot be read/written.
+    // Throws std::runtime_error with the platform's message when the file cannot be read, and
+    // EStreamError (one) when it cannot be written; saving replaces the file safely (FileIO.h).
     void LoadFromFile(const std::string& path);
     void SaveToFile(const std::string& path) const;
 

@@ -475,26 +475,6 @@ TBitmap ReadBmp(std::istream& in) {
     return ReadBmp(std::span<const std::uint8_t>(bytes));
 }
 
-std::vector<std::uint8_t> ReadWholeFile(const std::string& fileName) {
-    FilePtr f(std::fopen(fileName.c_str(), "rb"));
-    if (!f) throw EStreamError(openError(fileName));
-    std::vector<std::uint8_t> bytes;
-    if (std::fseek(f.get(), 0, SEEK_END) == 0) {
-        long size = std::ftell(f.get());
-        if (size > 0) {
-            std::rewind(f.get());
-            bytes.resize(std::size_t(size));
-            bytes.resize(std::fread(bytes.data(), 1, bytes.size(), f.get()));
-        }
-    }
-    // Something that is not a plain file (a pipe) or grew meanwhile: read on to its end.
-    std::uint8_t buf[65536];
-    for (std::size_t got; (got = std::fread(buf, 1, sizeof buf, f.get())) > 0;)
-        bytes.insert(bytes.end(), buf, buf + got);
-    if (std::ferror(f.get())) throw EStreamError("Stream read error: \"" + fileName + "\"");
-    return bytes;
-}
-
 // Uncompressed files stream from the disk in batches of rows straight into the bitmap, so a
 // large page never needs a second buffer the size of the file.
 TBitmap ReadBmpFile(const std::string& fileName) {
@@ -566,19 +546,8 @@ void SaveBmpToStream(const TBitmap& bmp, std::ostream& out) {
     });
 }
 
-void WriteWholeFile(const std::string& fileName, const std::function<void(std::FILE*)>& write) {
-    FilePtr f(std::fopen(fileName.c_str(), "wb"));
-    if (!f) throw EStreamError("Cannot create file \"" + fileName + "\". " + std::strerror(errno));
-    write(f.get());
-    std::FILE* raw = f.release();
-    bool failed = std::ferror(raw) != 0;
-    if (std::fclose(raw) != 0 || failed) throw EStreamError("Stream write error: \"" + fileName + "\"");
-}
-
 void SaveBmpToFile(const TBitmap& bmp, const std::string& fileName) {
-    WriteWholeFile(fileName, [&](std::FILE* f) {
-        encode(bmp, [&](const std::uint8_t* p, std::size_t n) {
-            if (std::fwrite(p, 1, n, f) != n) throw EStreamError("Stream write error: \"" + fileName + "\"");
-        });
+    WriteWholeFile(fileName, [&](FileSink& sink) {
+        encode(bmp, [&](const std::uint8_t* p, std::size_t n) { sink.write(p, n); });
     });
 }

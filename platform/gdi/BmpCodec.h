@@ -1,9 +1,8 @@
 #pragma once
+#include "FileIO.h" // EStreamError, ReadWholeFile, WriteWholeFile
 #include "TBitmap.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <functional>
 #include <iosfwd>
 #include <span>
 #include <stdexcept>
@@ -20,12 +19,6 @@ public:
 
 private:
     std::string reason_;
-};
-
-// A file that could not be opened, created, read or written ("Cannot open file ...").
-class EStreamError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
 };
 
 // Files, and a whole file held in memory, read as the platform's bitmap loader reads them:
@@ -45,7 +38,7 @@ void LoadBmpFromStream(TBitmap& bmp, std::span<const std::uint8_t> file);
 
 // Writing: pf1bit, pf4bit and pf8bit at their depth with their palette, pf32bit as 32-bit,
 // every other format as 24-bit; uncompressed, bottom-up, 40-byte header. A failed write throws
-// EStreamError.
+// EStreamError. SaveBmpToFile replaces the file through the safe writer (FileIO.h).
 std::vector<std::uint8_t> WriteBmp(const TBitmap& bmp);
 void SaveBmpToStream(const TBitmap& bmp, std::ostream& out);
 void SaveBmpToFile(const TBitmap& bmp, const std::string& fileName);
@@ -55,8 +48,3 @@ void SaveBmpToFile(const TBitmap& bmp, const std::string& fileName);
 constexpr long long kMaxPictureSide = 32768;
 constexpr long long kMaxPicturePixels = 1LL << 28;
 bool PictureSizeAllowed(long long width, long long height); // both > 0 and within the caps
-// A whole file into memory (EStreamError when it cannot be opened or read).
-std::vector<std::uint8_t> ReadWholeFile(const std::string& fileName);
-// Creates or truncates the file, lets `write` fill it, and throws EStreamError when the file
-// cannot be created or any write or the final close fails.
-void WriteWholeFile(const std::string& fileName, const std::function<void(std::FILE*)>& write);

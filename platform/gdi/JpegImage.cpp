@@ -454,10 +454,7 @@ void TJPEGImage::SaveToStream(std::ostream& out) {
 
 void TJPEGImage::SaveToFile(const std::string& fileName) {
     const std::vector<std::uint8_t>& d = Data();
-    WriteWholeFile(fileName, [&](std::FILE* f) {
-        if (std::fwrite(d.data(), 1, d.size(), f) != d.size())
-            throw EStreamError("Stream write error: \"" + fileName + "\"");
-    });
+    writeFileReplacing(fileName, d);
 }
 
 void TJPEGImage::Assign(const TBitmap& source) {
