@@ -30,3 +30,13 @@ void copybitmapat(const TBitmap& src, TBitmap& dst, int x, int y) {
     }
     dst.Changed(Rect(x0, y0, x1, y1));
 }
+
+void putWorkingCopy(TBitmap&& work, TBitmap& page) {
+    const bool samePalette = !work.IsIndexed() || (work.Palette() && page.Palette() &&
+                                                   work.Palette()->entries == page.Palette()->entries);
+    if (work.Width() == page.Width() && work.Height() == page.Height() &&
+        work.PixelFormat() == page.PixelFormat() && samePalette)
+        page = std::move(work);
+    else
+        copybitmapat(work, page, 0, 0);
+}

@@ -8,3 +8,8 @@ TBitmap whitebitmaplike(const TBitmap& like, int width, int height);
 // Straight copy of the whole of src onto dst with its top-left at (x, y), clipped to dst.
 // Pixels change format through their colours when the two bitmaps differ.
 void copybitmapat(const TBitmap& src, TBitmap& dst, int x, int y);
+
+// Puts a pass's working copy back onto the page in one block at (0, 0), clipped to the page. When
+// the page still has the copy's size, format and palette (nothing resized it while the pass let
+// other commands run), the copy's pixels simply become the page's, with no second copy.
+void putWorkingCopy(TBitmap&& work, TBitmap& page);

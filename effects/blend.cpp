@@ -125,7 +125,7 @@ void doblend(TBitmap& page, TProgress& bar) {
         diagonalrow(work, y + 1);
     }
     endBlendBar(bar);
-    copybitmapat(work, page, 0, 0);
+    putWorkingCopy(std::move(work), page);
 }
 
 void doblend2(TBitmap& page, TProgress& bar) {
@@ -155,7 +155,7 @@ void doblend2(TBitmap& page, TProgress& bar) {
         }
     }
     endBlendBar(bar);
-    copybitmapat(work, page, 0, 0);
+    putWorkingCopy(std::move(work), page);
 }
 
 void doblend3(TBitmap& page, bool lighten, TProgress& bar) {
@@ -179,7 +179,7 @@ void doblend3(TBitmap& page, bool lighten, TProgress& bar) {
             row[x] = mapword(row[x], lut);
     }
     endBlendBar(bar);
-    copybitmapat(work, page, 0, 0);
+    putWorkingCopy(std::move(work), page);
 }
 
 namespace {
@@ -251,15 +251,27 @@ void doclipblend(TBitmap& page, const TBitmap& clip, int clipx, int clipy, int s
         }
     }
     endBlendBar(bar);
-    copybitmapat(work, page, 0, 0);
+    putWorkingCopy(std::move(work), page);
 }
 
 namespace {
 
-// Fills the undo copy (a copy of the page) row by row from the page and hands it back to the
-// page; `fill` writes one undo row from the page.
-template <class Fill> void turnthroughundo(TBitmap& page, TBitmap& undo, TProgress& bar, Fill fill) {
-    undo.Assign(page);
+// The undo copy takes the page's size, format and palette; its pixels are all written next, so
+// they are copied only when it has to be made anew.
+void likepage(TBitmap& undo, const TBitmap& page) {
+    const bool samePalette = !page.IsIndexed() || (undo.Palette() && page.Palette() &&
+                                                   undo.Palette()->entries == page.Palette()->entries);
+    if (undo.Width() != page.Width() || undo.Height() != page.Height() ||
+        undo.PixelFormat() != page.PixelFormat() || !samePalette)
+        undo.Assign(page);
+}
+
+// Both the page and the undo copy end holding the turned picture. `turnrows(y)` turns row y with
+// its partner row in one go (reading both before writing either), so the bar's marks, which come
+// after each row of the top-to-bottom loop, pass over rows already done in the lower half.
+template <class TurnRows>
+void turnthroughundo(TBitmap& page, TBitmap& undo, TProgress& bar, TurnRows turnrows) {
+    likepage(undo, page);
     const int H = undo.Height();
     if (H <= 0) return;
     TRowStepper rows(bar, H);
@@ -267,34 +279,51 @@ template <class Fill> void turnthroughundo(TBitmap& page, TBitmap& undo, TProgre
     bar.Show();
     const int W = undo.Width();
     for (int y = 0; y < H; ++y) {
-        if (W > 0) fill(y, W, H);
+        if (W > 0) turnrows(y, W, H);
         rows.Row(y);
     }
     bar.SetPosition(1);
     bar.Hide();
     undo.Changed();
-    page.Assign(undo);
+    page.Changed();
 }
 
-template <class P> void reverserow(const P* src, P* dst, int W) {
-    for (int x = 0; x < W; ++x)
-        dst[x] = src[W - 1 - x];
+template <class P> void fliprows(TBitmap& page, TBitmap& undo, int y, int W, int H) {
+    const int z = H - 1 - y;
+    if (z < y) return;
+    P* top = reinterpret_cast<P*>(page.ScanLine(y));
+    P* bottom = reinterpret_cast<P*>(page.ScanLine(z));
+    P* undoTop = reinterpret_cast<P*>(undo.ScanLine(y));
+    P* undoBottom = reinterpret_cast<P*>(undo.ScanLine(z));
+    std::memcpy(undoTop, bottom, size_t(W) * sizeof(P));
+    if (z != y) std::memcpy(undoBottom, top, size_t(W) * sizeof(P));
+    std::memcpy(top, undoTop, size_t(W) * sizeof(P));
+    if (z != y) std::memcpy(bottom, undoBottom, size_t(W) * sizeof(P));
+}
+
+template <class P> void mirrorrow(TBitmap& page, TBitmap& undo, int y, int W) {
+    P* row = reinterpret_cast<P*>(page.ScanLine(y));
+    P* undoRow = reinterpret_cast<P*>(undo.ScanLine(y));
+    std::reverse_copy(row, row + W, undoRow);
+    std::memcpy(row, undoRow, size_t(W) * sizeof(P));
 }
 
 } // namespace
 
 void flipPicture(TBitmap& page, TBitmap& undo, TProgress& bar) {
     turnthroughundo(page, undo, bar, [&](int y, int W, int H) {
-        const size_t bytes = size_t(W) * (page.IsIndexed() ? 1 : 4);
-        std::memcpy(undo.ScanLine(y), page.ScanLine(H - 1 - y), bytes);
+        if (page.IsIndexed())
+            fliprows<std::uint8_t>(page, undo, y, W, H);
+        else
+            fliprows<std::uint32_t>(page, undo, y, W, H);
     });
 }
 
 void mirrorPicture(TBitmap& page, TBitmap& undo, TProgress& bar) {
     turnthroughundo(page, undo, bar, [&](int y, int W, int) {
         if (page.IsIndexed())
-            reverserow(page.ScanLine(y), undo.ScanLine(y), W);
+            mirrorrow<std::uint8_t>(page, undo, y, W);
         else
-            reverserow(page.Row32(y), undo.Row32(y), W);
+            mirrorrow<std::uint32_t>(page, undo, y, W);
     });
 }

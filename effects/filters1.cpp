@@ -3,6 +3,7 @@
 #include "PixelCopy.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -63,13 +64,15 @@ void pairrow(TBitmap& work, int y, const TFilterSettings& s) {
         }
         return;
     }
+    // Each pixel's new value is carried to the next pair rather than read back.
     std::uint32_t* r = work.Row32(y);
+    std::uint32_t a = r[0];
     for (int x = 0; x + 1 < W; ++x) {
-        TPixelPair p = pairrule<wordTop>(r[x], r[x + 1], s.thr, s.amt);
+        TPixelPair p = pairrule<wordTop>(a, r[x + 1], s.thr, s.amt);
         r[x] = p.a;
-        r[x + 1] = p.b;
+        a = p.b;
     }
-    r[W - 1] = pairrule<wordTop>(r[W - 1], outside, s.thr, s.amt).a;
+    r[W - 1] = pairrule<wordTop>(a, outside, s.thr, s.amt).a;
 }
 
 void triplerow(TBitmap& work, int y, const TFilterSettings& s) {
@@ -86,12 +89,15 @@ void triplerow(TBitmap& work, int y, const TFilterSettings& s) {
         return;
     }
     std::uint32_t* r = work.Row32(y);
+    std::uint32_t a = r[0], b = r[1];
     for (int x = 1; x < W - 1; ++x) {
-        TPixelTriple t = triplerule<wordTop>(r[x - 1], r[x], r[x + 1], s.thr, s.amt);
+        TPixelTriple t = triplerule<wordTop>(a, b, r[x + 1], s.thr, s.amt);
         r[x - 1] = t.a;
-        r[x] = t.b;
-        r[x + 1] = t.c;
+        a = t.b;
+        b = t.c;
     }
+    r[W - 2] = a;
+    r[W - 1] = b;
 }
 
 void sortrow(TBitmap& work, int y, const TFilterSettings& s) {
@@ -108,14 +114,20 @@ void sortrow(TBitmap& work, int y, const TFilterSettings& s) {
         return;
     }
     std::uint32_t* r = work.Row32(y);
+    std::uint32_t a = r[0];
     for (int x = 0; x + 1 < W; ++x) {
-        if (whiteword(r[x]) || whiteword(r[x + 1])) continue;
-        TPixelPair p = contrastrule<wordTop>(r[x], r[x + 1], s.thr, s.amt);
-        r[x] = p.a;
-        r[x + 1] = p.b;
+        std::uint32_t b = r[x + 1];
+        if (!whiteword(a) && !whiteword(b)) {
+            TPixelPair p = contrastrule<wordTop>(a, b, s.thr, s.amt);
+            a = p.a;
+            b = p.b;
+        }
+        r[x] = a;
+        a = b;
     }
     // The position beyond the last column is not white (its top byte is set).
-    if (!whiteword(r[W - 1])) r[W - 1] = contrastrule<wordTop>(r[W - 1], outside, s.thr, s.amt).a;
+    if (!whiteword(a)) a = contrastrule<wordTop>(a, outside, s.thr, s.amt).a;
+    r[W - 1] = a;
 }
 
 // The frame the three filters share: working copy, bar, `passes` passes over the rows with a
@@ -136,7 +148,7 @@ void filterpage(TBitmap& page, const TFilterSettingsSource& settings, TProgress&
             row(work, y, settings ? settings() : TFilterSettings{});
         }
     }
-    copybitmapat(work, page, 0, 0);
+    putWorkingCopy(std::move(work), page);
     bar.SetPosition(0);
     bar.Hide();
 }
