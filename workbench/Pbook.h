@@ -133,6 +133,8 @@ public:
     void redoptb1Click(TObject* Sender);
     void Exit1Click(TObject* Sender);
     void SpeedButton2Click(TObject* Sender);
+    // Shows the help window (modeless); the topic names the caller's page and is not used.
+    void dohelp(const std::string& topic);
 
     // Palette and shell messages.
     HPALETTE GetPalette();

@@ -189,7 +189,7 @@ void TForm3::BitBtn24Click(TObject*) {
 }
 
 void TForm3::SpeedButton5Click(TObject*) {
-    toolpal_pending::dohelp("PAINTHELP.RTF");
+    Pbook1->dohelp("PAINTHELP.RTF");
 }
 
 int TForm3::onQueryNewPalette() {

@@ -40,6 +40,5 @@ void show_pats() {}
 void hideoptionsteps() {}
 void showfilterpanel() {}
 void showcolortint() {}
-void dohelp(const char*) {}
 
 } // namespace toolpal_pending

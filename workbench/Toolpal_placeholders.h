@@ -50,7 +50,5 @@ void hideoptionsteps();
 void showfilterpanel();
 // colortint: copies the page into the colour tint window's picture and shows the window.
 void showcolortint();
-// Pbook, help window: `dohelp` with a topic.
-void dohelp(const char* topic);
 
 } // namespace toolpal_pending

@@ -22,9 +22,10 @@ void TApplication::Initialize() {
     qApp->setQuitOnLastWindowClosed(false);
 }
 
+// The title names the program on message boxes only: Qt appends an application display name to
+// every window title, and each window's title bar shows its caption alone.
 void TApplication::SetTitle(const std::string& t) {
     title_ = t;
-    if (QCoreApplication::instance()) QGuiApplication::setApplicationDisplayName(ToQString(t));
 }
 
 std::string TApplication::ExeName() const {

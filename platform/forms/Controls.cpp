@@ -74,10 +74,28 @@ public:
     explicit ControlEventFilter(TControl* c) : control_(c) {}
     bool eventFilter(QObject* obj, QEvent* e) override {
         if (obj != control_->widget_) return false;
-        return control_->filterEvent(e);
+        if (!isButtonOrMove(e)) return control_->filterEvent(e);
+        // A mouse event over a control is that control's alone: once the control and its widget
+        // have seen it, it is accepted, so Qt does not hand it on to the parent's handlers.
+        QPointer<QObject> alive(obj);
+        if (!control_->filterEvent(e) && alive) obj->event(e);
+        e->accept();
+        return true;
     }
 
 private:
+    static bool isButtonOrMove(const QEvent* e) {
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            return true;
+        default:
+            return false;
+        }
+    }
+
     TControl* control_;
 };
 

@@ -235,23 +235,24 @@ void TCustomForm::ColorChanged() {
 }
 
 void TCustomForm::applyFlags() {
-    Qt::WindowFlags f = Qt::Window;
+    // The frame buttons follow the border style and its icons: minimise and maximise only with
+    // a system menu, maximise only on a sizeable frame, none on a dialog frame. A tool window
+    // keeps its minimise button, so it is an ordinary window to the window manager (utility
+    // windows lose it) with a thin caption of its own.
+    Qt::WindowFlags f = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    bool system = borderIcons_ & biSystemMenu;
+    if (system) f |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     switch (borderStyle_) {
     case bsNone:
-        f |= Qt::FramelessWindowHint;
+        f = Qt::Window | Qt::FramelessWindowHint;
         break;
     case bsDialog:
-        f = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-        break;
-    case bsToolWindow:
-    case bsSizeToolWin:
-        f = Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        f |= Qt::Dialog;
         break;
     default:
-        f |= Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
-        if (borderIcons_ & biSystemMenu) f |= Qt::WindowSystemMenuHint;
-        if (borderIcons_ & biMinimize) f |= Qt::WindowMinimizeButtonHint;
-        if ((borderIcons_ & biMaximize) && borderStyle_ == bsSizeable) f |= Qt::WindowMaximizeButtonHint;
+        if (system && (borderIcons_ & biMinimize)) f |= Qt::WindowMinimizeButtonHint;
+        if (system && (borderIcons_ & biMaximize) && borderStyle_ == bsSizeable)
+            f |= Qt::WindowMaximizeButtonHint;
         break;
     }
     if (formStyle_ == fsStayOnTop) f |= Qt::WindowStaysOnTopHint;
@@ -321,6 +322,11 @@ void TCustomForm::SetVisible(bool v) {
 
 void TCustomForm::Show() {
     SetVisible(true);
+    // Showing a minimised window restores it (keeping a maximised one maximised).
+    if (Visible() && (windowState_ == wsMinimized || window_->isMinimized())) {
+        window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+        windowState_ = window_->isMaximized() ? wsMaximized : wsNormal;
+    }
     BringToFront();
 }
 

@@ -28,8 +28,9 @@ TMenuItem::~TMenuItem() {
 
 void TMenuItem::SetCaption(const std::string& c) {
     caption_ = c;
+    // A separator with text would be drawn as a titled section: the line needs no text.
     action_->setSeparator(c == "-");
-    action_->setText(ToQString(c));
+    action_->setText(c == "-" ? QString() : ToQString(c));
 }
 
 void TMenuItem::applyCheck() {

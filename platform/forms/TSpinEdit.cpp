@@ -5,16 +5,43 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <optional>
 
-TSpinEdit::TSpinEdit(TComponent* owner, TWinControl* parent) : TWinControl(owner, parent, new QSpinBox) {
+// The Qt box takes any number (its own range would refuse a keystroke that leaves the range);
+// the control keeps the value, its limits and the arrows' steps.
+class SpinEditBox : public QSpinBox {
+public:
+    explicit SpinEditBox(TSpinEdit* owner) : owner_(owner) { setRange(INT_MIN, INT_MAX); }
+    QLineEdit* edit() const { return lineEdit(); }
+    void stepBy(int steps) override {
+        Application->Guard([this, steps] { owner_->stepped(steps); });
+    }
+
+protected:
+    StepEnabled stepEnabled() const override {
+        return isReadOnly() ? StepNone : StepEnabled(StepUpEnabled | StepDownEnabled);
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        QSpinBox::focusOutEvent(e);
+        owner_->show();
+    }
+
+private:
+    TSpinEdit* owner_;
+};
+
+TSpinEdit::TSpinEdit(TComponent* owner, TWinControl* parent)
+    : TWinControl(owner, parent, new SpinEditBox(this)) {
     clickOnMouseUp_ = false;
     SetTabStop(true);
     SetDesignSize(121, 22);
     applyRange();
-    QObject::connect(Spin(), QOverload<int>::of(&QSpinBox::valueChanged),
-                     [this](int v) { Application->Guard([this, v] { SetValue(v); }); });
+    QObject::connect(static_cast<SpinEditBox*>(Spin())->edit(), &QLineEdit::textEdited,
+                     [this](const QString& t) { Application->Guard([this, t] { typed(FromQString(t)); }); });
 }
 
 QSpinBox* TSpinEdit::Spin() const {
@@ -30,17 +57,42 @@ int TSpinEdit::CheckValue(int v) const {
 }
 
 void TSpinEdit::applyRange() {
-    QSignalBlocker block(Spin());
-    if (max_ != min_)
-        Spin()->setRange(std::min(min_, max_), std::max(min_, max_));
-    else
-        Spin()->setRange(INT_MIN, INT_MAX);
-    Spin()->setValue(value_);
+    show();
 }
 
 void TSpinEdit::show() {
     QSignalBlocker block(Spin());
     Spin()->setValue(value_);
+    // setValue leaves the text alone when the box's value was already this one.
+    QString text = QString::number(value_);
+    if (static_cast<SpinEditBox*>(Spin())->edit()->text() != text)
+        static_cast<SpinEditBox*>(Spin())->edit()->setText(text);
+}
+
+namespace {
+// The typed number, or nothing when the text is not one.
+std::optional<int> parseNumber(const std::string& t) {
+    if (t.empty()) return std::nullopt;
+    char* end = nullptr;
+    errno = 0;
+    long v = std::strtol(t.c_str(), &end, 10);
+    if (end == t.c_str() || *end != '\0' || errno == ERANGE) return std::nullopt;
+    return int(std::clamp<long>(v, INT_MIN, INT_MAX));
+}
+} // namespace
+
+void TSpinEdit::typed(const std::string& text) {
+    // The text stays as typed while the box has the focus; the value is already clamped.
+    int v = CheckValue(parseNumber(text).value_or(min_));
+    if (v == value_) return;
+    value_ = v;
+    FireChange(OnChange);
+}
+
+void TSpinEdit::stepped(int steps) {
+    if (ReadOnly()) return;
+    long long v = (long long)value_ + (long long)steps * increment_;
+    SetValue(int(std::clamp<long long>(v, INT_MIN, INT_MAX)));
 }
 
 void TSpinEdit::SetValue(int v) {
@@ -66,7 +118,6 @@ void TSpinEdit::SetMaxValue(int v) {
 
 void TSpinEdit::SetIncrement(int i) {
     increment_ = i;
-    Spin()->setSingleStep(i);
 }
 
 bool TSpinEdit::ReadOnly() const {
@@ -81,8 +132,5 @@ std::string TSpinEdit::GetText() const {
 }
 
 void TSpinEdit::SetTextValue(const std::string& t) {
-    char* end = nullptr;
-    long v = std::strtol(t.c_str(), &end, 10);
-    if (t.empty() || (end && *end != '\0')) v = min_;
-    SetValue(int(std::clamp<long>(v, INT_MIN, INT_MAX)));
+    SetValue(parseNumber(t).value_or(min_));
 }

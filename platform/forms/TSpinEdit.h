@@ -4,8 +4,9 @@
 class QSpinBox;
 
 // A number edit with up and down buttons. When MinValue and MaxValue differ, Value is kept in
-// MinValue..MaxValue; when both are equal there are no limits. OnChange runs whenever the value
-// changes, by the user or from code (Value or Text).
+// MinValue..MaxValue; when both are equal there are no limits. Any number can be typed: Value
+// reads it clamped into the limits, and the box shows the clamped value once it loses the focus.
+// OnChange runs whenever the value changes, by the user or from code (Value or Text).
 class TSpinEdit : public TWinControl {
 public:
     TSpinEdit(TComponent* owner, TWinControl* parent);
@@ -31,8 +32,11 @@ protected:
     void SetTextValue(const std::string& t) override;
 
 private:
+    friend class SpinEditBox;
     void applyRange();
     void show();
+    void typed(const std::string& text);
+    void stepped(int steps);
     int value_ = 0;
     int min_ = 0;
     int max_ = 0;
