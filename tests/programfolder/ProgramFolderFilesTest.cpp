@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -35,13 +36,36 @@ int runGenerator(const fs::path& folder) {
     return std::system(cmd.c_str());
 }
 
+int colourStep(TColor a, TColor b) {
+    return std::max({std::abs(GetRValue(a) - GetRValue(b)), std::abs(GetGValue(a) - GetGValue(b)),
+                     std::abs(GetBValue(a) - GetBValue(b))});
+}
+
+// The largest colour step between neighbours inside the picture, across (or down) it.
+int innerStep(const TBitmap& b, bool across) {
+    int most = 0;
+    for (int y = 0; y + (across ? 0 : 1) < b.Height(); ++y)
+        for (int x = 0; x + (across ? 1 : 0) < b.Width(); ++x)
+            most = std::max(most, colourStep(b.GetPixel(x, y), b.GetPixel(x + across, y + !across)));
+    return most;
+}
+
+// The largest step where one tile meets the next.
+int edgeStep(const TBitmap& b, bool across) {
+    int most = 0;
+    for (int i = 0; i < (across ? b.Height() : b.Width()); ++i)
+        most = std::max(most, across ? colourStep(b.GetPixel(b.Width() - 1, i), b.GetPixel(0, i))
+                                     : colourStep(b.GetPixel(i, b.Height() - 1), b.GetPixel(i, 0)));
+    return most;
+}
+
 struct PictureCase {
     std::string name;
     int minSide;   // at least this wide and high
     int exactSide; // 0: any size
 };
 
-TEST(ProgramFolderFiles, PicturesReadWithTheirSizeDepthAndMoreThanOneColour) {
+TEST(ProgramFolderFiles, PicturesReadAtTheirSizeAndDepthAndPatternsTileWithoutSeams) {
     std::vector<PictureCase> cases;
     for (int n = 1; n <= 16; ++n)
         cases.push_back({"bin/b" + std::to_string(n) + ".bmp", 17, 0});
@@ -64,7 +88,13 @@ TEST(ProgramFolderFiles, PicturesReadWithTheirSizeDepthAndMoreThanOneColour) {
             for (int x = 0; x < b.Width(); ++x)
                 colours.insert(b.GetPixel(x, y));
         EXPECT_GT(colours.size(), 1u);
-        if (!c.exactSide) distinctPatterns.insert(fileText(kFolder / c.name));
+        if (!c.exactSide) {
+            distinctPatterns.insert(fileText(kFolder / c.name));
+            // Tiled, the last column meets the first and the last row the first: no seam shows
+            // there that the pattern does not have inside it.
+            EXPECT_LE(edgeStep(b, true), innerStep(b, true)) << "a seam between tiles side by side";
+            EXPECT_LE(edgeStep(b, false), innerStep(b, false)) << "a seam between tiles one above another";
+        }
     }
     EXPECT_EQ(distinctPatterns.size(), 16u);
 }
@@ -74,16 +104,27 @@ struct FilmCase {
     int width, height;
     int minFrames, maxFrames;
     bool silent;
+    bool keyedEdge; // played by an animation control, which leaves out the bottom-left colour
 };
+
+// The colour of a decoded 8-bit or 24-bit frame at (x, y from the bottom).
+TColor framePixel(const BITMAPINFOHEADER* bi, int x, int y) {
+    const std::uint8_t* row = TGetFrame::Bits(bi) + DibRowBytes(bi->biWidth, bi->biBitCount) * y;
+    if (bi->biBitCount == 8) {
+        const auto* q = reinterpret_cast<const std::uint8_t*>(bi) + bi->biSize + 4 * row[x];
+        return RGB(q[2], q[1], q[0]);
+    }
+    return RGB(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
+}
 
 TEST(ProgramFolderFiles, FilmsOpenAtTheirSizeAndEveryFrameDecodes) {
     const FilmCase cases[] = {
-        {"bin/logo1.avi", 450, 250, 40, 50, false}, // about three seconds
-        {"bin/globe.avi", 48, 48, 2, 200, true},
-        {"User manual/pixelmovers.avi", 48, 47, 2, 200, true},
-        {"User manual/Drawing.avi", 100, 100, 20, 40, true},
-        {"User manual/Zoomspot.avi", 100, 100, 20, 40, true},
-        {"User manual/Frames.avi", 100, 100, 20, 40, true},
+        {"bin/logo1.avi", 450, 250, 40, 50, false, false}, // about three seconds
+        {"bin/globe.avi", 48, 48, 2, 200, true, false},    // its grey surround is meant to go
+        {"User manual/pixelmovers.avi", 48, 47, 2, 200, true, true},
+        {"User manual/Drawing.avi", 100, 100, 20, 40, true, true},
+        {"User manual/Zoomspot.avi", 100, 100, 20, 40, true, true},
+        {"User manual/Frames.avi", 100, 100, 20, 40, true, true},
     };
     for (const FilmCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -103,6 +144,13 @@ TEST(ProgramFolderFiles, FilmsOpenAtTheirSizeAndEveryFrameDecodes) {
             ASSERT_TRUE(bi) << "frame " << n;
             EXPECT_EQ(bi->biWidth, c.width);
             EXPECT_EQ(std::abs(bi->biHeight), c.height);
+            if (c.keyedEdge) {
+                const TColor key = framePixel(bi, 0, 0);
+                for (int y = 1; y + 1 < c.height; ++y)
+                    for (int x = 1; x + 1 < c.width; ++x)
+                        ASSERT_NE(framePixel(bi, x, y), key)
+                            << "frame " << n << " loses (" << x << "," << y << ")";
+            }
             const std::uint8_t* bits = TGetFrame::Bits(bi);
             distinct.emplace(bits, bits + DibRowBytes(bi->biWidth, bi->biBitCount) * c.height);
         }
