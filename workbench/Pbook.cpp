@@ -18,6 +18,7 @@ TPbook1::TPbook1(TComponent* AOwner) : TForm(AOwner) {
     wireTools();
     wireFiles();
     wireClipboard();
+    wireEffects();
     bgprogress.SetBar(bg1);
     SetAcceptFiles(true);
 

@@ -293,6 +293,27 @@ public:
     void Hdogradrectfill(int X1, int Y1, int X2, int Y2);
     void nudgeselection(int X, int Y, int code, int W, int H);
 
+    // Effects on the page (Pbook_effects.cpp): blends and brightness steps, flip and mirror, the
+    // video filter panel on the Paint tab.
+    TMenuItem *Flip1 = nullptr, *Mirror1 = nullptr; // "&Flip vertical", "&Mirror horizontal"
+    TPanel* Panelfilt = nullptr;                    // hidden above its tab (top = -height)
+    TSpeedButton *SpeedButton29 = nullptr, *SpeedButton32 = nullptr, *SpeedButton31 = nullptr;
+    TSpinEdit *t1m = nullptr, *t2m = nullptr; // threshold and amount, 2..100
+    TBitBtn* BitBtn45 = nullptr;              // "Back"
+    void wireEffects();
+    void doblend();
+    void doblend2();
+    void doblend3(bool lighten);
+    void doclipblend(int steps);
+    void Flip1Click(TObject* Sender);
+    void Mirror1Click(TObject* Sender);
+    void sortfilt();
+    void SpeedButton29Click(TObject* Sender);
+    void SpeedButton32Click(TObject* Sender);
+    void SpeedButton31Click(TObject* Sender);
+    void SpeedButton37Click(TObject* Sender);
+    void BitBtn45Click(TObject* Sender);
+
     // Clipboard commands (Pbook_clipboard.cpp).
     TMenuItem *Windowmenu = nullptr, *Freetheclipboard1 = nullptr;
     void wireClipboard(); // binds the Window menu's clipboard item

@@ -119,6 +119,8 @@ void TPbook1::createControls() {
     Imagemenu = menuItem(this, MainMenu1->Items(), "Imagemenu", "&Image");
     Resize1 = menuItem(this, Imagemenu, "Resize1", "&Resize");
     Rotate1 = menuItem(this, Imagemenu, "Rotate1", "R&otate");
+    Flip1 = menuItem(this, Imagemenu, "Flip1", "&Flip vertical");
+    Mirror1 = menuItem(this, Imagemenu, "Mirror1", "&Mirror horizontal");
     FancyText1 = menuItem(this, Imagemenu, "FancyText1", "3Dand R&otated Text");
     Windowmenu = menuItem(this, MainMenu1->Items(), "Windowmenu", "&Window");
     Freetheclipboard1 = menuItem(this, Windowmenu, "Freetheclipboard1", "&Free the clipboard...");
@@ -371,6 +373,36 @@ void TPbook1::createControls() {
     mixbut1 = sprayButton("mixbut1", "Mix", "Special Spray Paint", 50);
     plainbut1 = sprayButton("plainbut1", "Plain", "Solid Color Spray", 82);
     BitBtn40 = sprayButton("BitBtn40", "Back", "Back to Previous Tools", 250);
+
+    // ---- Paint tab: the video filter panel Panelfilt, hidden above the tab until "Clear Filter" ----
+    Panelfilt = make<TPanel>(this, TabSheet1, "Panelfilt");
+    Panelfilt->SetCaption("");
+    Panelfilt->SetBounds(0, -34, 250, 34);
+    Panelfilt->Hide();
+    auto filterButton = [this](const char* name, const char* caption, const char* h, int left) {
+        TSpeedButton* b = make<TSpeedButton>(this, Panelfilt, name);
+        b->SetBounds(left, 5, 24, 24);
+        b->SetCaption(caption);
+        hint(b, h);
+        return b;
+    };
+    SpeedButton29 = filterButton("SpeedButton29", "N", "Video Noise Filter", 4);
+    SpeedButton32 = filterButton("SpeedButton32", "T", "Video Noise Filter", 30);
+    SpeedButton31 = filterButton("SpeedButton31", "C", "Video Contrast Filter", 56);
+    auto filterSpin = [this](const char* name, const char* h, int left) {
+        TSpinEdit* e = make<TSpinEdit>(this, Panelfilt, name);
+        e->SetBounds(left, 6, 44, 22);
+        e->SetMinValue(2);
+        e->SetMaxValue(100);
+        e->SetValue(10);
+        hint(e, h);
+        return e;
+    };
+    t1m = filterSpin("t1m", "Pixel difference threshhold", 86);
+    t2m = filterSpin("t2m", "Amount of affect", 134);
+    BitBtn45 = make<TBitBtn>(this, Panelfilt, "BitBtn45");
+    BitBtn45->SetBounds(184, 5, 60, 24);
+    BitBtn45->SetCaption("Back");
 
     // ---- Zoom tab: the zoom view ----
     zm1 = make<TZoomImage>(this, TabSheet3, "zm1");

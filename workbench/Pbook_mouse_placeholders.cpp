@@ -27,6 +27,3 @@ void TPbook1::Vdogradfill(int, int) {}
 void TPbook1::Hdogradboxfill(int, int, int, int) {}
 void TPbook1::Vdogradboxfill(int, int, int, int) {}
 void TPbook1::Hdogradrectfill(int, int, int, int) {}
-
-// Pixel movers (tools 101..108): the pixel mover unit, Pmovers.
-void TPbook1::nudgeselection(int, int, int, int, int) {}

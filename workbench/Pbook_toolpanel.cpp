@@ -71,7 +71,7 @@ void TPbook1::wireTools() {
     SpeedButton38->OnClick = palette(&TForm3::SpeedButton7Click);
     SpeedButton35->OnClick = palette(&TForm3::SpeedButton8Click);
     SpeedButton36->OnClick = palette(&TForm3::SpeedButton9Click);
-    SpeedButton37->OnClick = [](TObject*) { toolpal_pending::showfilterpanel(); };
+    SpeedButton37->OnClick = [this](TObject* s) { SpeedButton37Click(s); };
     BitBtn8->OnClick = palette(&TForm3::BitBtn19Click);
     BitBtn20->OnClick = palette(&TForm3::BitBtn20Click);
     BitBtn21->OnClick = palette(&TForm3::BitBtn21Click);

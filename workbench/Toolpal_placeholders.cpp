@@ -26,9 +26,6 @@ bool innercolorbarchecked() {
     return false;
 }
 void imgradClick() {}
-void doblend() {}
-void doblend2() {}
-void doblend3(int) {}
 void pastecap() {}
 void endcappingpaste() {}
 void showgradientwindow() {}
@@ -38,7 +35,6 @@ void zerogradoffsets() {}
 void loadpatternpreview() {}
 void show_pats() {}
 void hideoptionsteps() {}
-void showfilterpanel() {}
 void showcolortint() {}
 
 } // namespace toolpal_pending

@@ -29,10 +29,6 @@ TPaintBox* mainwidthsample();
 bool innercolorbarchecked();
 // Pbook, gradient colour list: the gradient colour manager (`imgradClick`).
 void imgradClick();
-// Pbook, blend effects: `doblend`, `doblend2`, `doblend3`.
-void doblend();
-void doblend2();
-void doblend3(int lighten);
 // Pbook, region capture: the template capture (`pastecap`, `endcappingpaste`).
 void pastecap();
 void endcappingpaste();
@@ -46,8 +42,6 @@ void loadpatternpreview();
 void show_pats();
 // options: hides the steps panel `Toptions1.Panel5` when `RadioGroup1.ItemIndex` is below 2.
 void hideoptionsteps();
-// Pbook, main-window commands: "Clear Filter" shows the video filter panel `Panelfilt`.
-void showfilterpanel();
 // colortint: copies the page into the colour tint window's picture and shows the window.
 void showcolortint();
 

@@ -293,22 +293,22 @@ void TForm3::gradbut4Click(TObject*) {
 // One-shot filters: they run once and leave no tool chosen.
 void TForm3::SpeedButton6Click(TObject*) {
     choose(161);
-    toolpal_pending::doblend();
+    Pbook1->doblend();
     toolcode = 0;
 }
 void TForm3::SpeedButton7Click(TObject*) {
     choose(162);
-    toolpal_pending::doblend2();
+    Pbook1->doblend2();
     toolcode = 0;
 }
 void TForm3::SpeedButton8Click(TObject*) {
     choose(162);
-    toolpal_pending::doblend3(0);
+    Pbook1->doblend3(false);
     toolcode = 0;
 }
 void TForm3::SpeedButton9Click(TObject*) {
     choose(162);
-    toolpal_pending::doblend3(1);
+    Pbook1->doblend3(true);
     toolcode = 0;
 }
 void TForm3::BitBtn22Click(TObject*) {

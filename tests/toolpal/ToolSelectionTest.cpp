@@ -1,3 +1,4 @@
+#include "Application.h"
 #include "Clipboard.h"
 #include "TBitBtn.h"
 #include "TPageControl.h"
@@ -16,6 +17,9 @@ class ToolSelectionTest : public ToolpalTest {
 protected:
     // Leaves every mode a tool choice resets in its other state, and the undo copy stale.
     void dirty() {
+        // Window activations queued by the last row run first: the one-shot filters pump
+        // messages, and an activation of the palette would otherwise land in the middle of them.
+        Application->ProcessMessages();
         TPbook1& pb = *Pbook1;
         Form3->pasteframe = true;
         pb.modified = false;
