@@ -1,11 +1,11 @@
 #include "FilmBuilder.h"
 
 #include "AviAssembly.h"
+#include "FileIO.h"
 #include "MediaTypes.h"
 
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <stdexcept>
 
 #include <jpeglib.h>
@@ -194,8 +194,5 @@ std::vector<std::uint8_t> EncodeJpeg(const TBitmap& picture, int quality) {
 }
 
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream f(path, std::ios::binary | std::ios::trunc);
-    f.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    f.close();
-    if (!f) throw std::runtime_error("cannot write " + path);
+    writeFileReplacing(path, bytes);
 }

@@ -44,5 +44,5 @@ std::vector<std::uint8_t> EncodeRle8(const TBitmap& frame);
 // A baseline JPEG of the picture (any format, read through its colours).
 std::vector<std::uint8_t> EncodeJpeg(const TBitmap& picture, int quality = 90);
 
-// Plain write of a whole file, for tests and build tools (throws std::runtime_error).
+// A whole file written through the safe writer (throws EStreamError, a std::runtime_error).
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
