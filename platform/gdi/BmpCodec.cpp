@@ -285,15 +285,18 @@ template <class Fetch> void decodeRows(const Layout& L, TBitmap& out, Fetch&& fe
 }
 
 // RLE8 and RLE4: runs and literal groups, with end-of-line, end-of-bitmap and delta escapes.
-// Pixels the data skips keep index 0. Every run is checked against its row and the data.
-void decodeRle(const Layout& L, std::span<const std::uint8_t> data, TBitmap& out) {
+// Pixels the data skips keep index 0. Writers pad each row's runs to a 4-pixel boundary, so
+// pixels past the row's end are dropped, as other readers do. Without a bitmap the data is only
+// checked, so a short broken file cannot make the reader allocate the page it claims.
+void decodeRle(const Layout& L, std::span<const std::uint8_t> data, TBitmap* out) {
     const bool four = L.compression == BI_RLE4;
     const long long w = L.width, h = L.height;
     const std::uint8_t* d = data.data();
     const std::size_t n = data.size();
-    for (int y = 0; y < h; ++y)
-        std::memset(out.ScanLine(y), 0, std::size_t(w));
-    auto row = [&](long long y) { return out.ScanLine(int(L.topDown ? y : h - 1 - y)); };
+    if (out)
+        for (int y = 0; y < h; ++y)
+            std::memset(out->ScanLine(y), 0, std::size_t(w));
+    auto row = [&](long long y) { return out->ScanLine(int(L.topDown ? y : h - 1 - y)); };
     long long x = 0, y = 0;
     std::size_t i = 0;
     for (;;) {
@@ -306,13 +309,15 @@ void decodeRle(const Layout& L, std::span<const std::uint8_t> data, TBitmap& out
         i += 2;
         if (count > 0) {
             if (y >= h) fail("RLE data past the last row");
-            if (x + count > w) fail("RLE run past the end of the row");
-            std::uint8_t* p = row(y) + x;
-            if (four) {
-                for (unsigned k = 0; k < count; ++k)
-                    p[k] = (k & 1) ? (value & 0x0F) : (value >> 4);
-            } else {
-                std::memset(p, int(value), count);
+            const long long kept = std::min<long long>(count, std::max<long long>(w - x, 0));
+            if (out && kept > 0) {
+                std::uint8_t* p = row(y) + x;
+                if (four) {
+                    for (long long k = 0; k < kept; ++k)
+                        p[k] = (k & 1) ? (value & 0x0F) : (value >> 4);
+                } else {
+                    std::memset(p, int(value), std::size_t(kept));
+                }
             }
             x += count;
             continue;
@@ -331,14 +336,16 @@ void decodeRle(const Layout& L, std::span<const std::uint8_t> data, TBitmap& out
         } else { // literal group of `value` pixels, padded to a 16-bit boundary
             const std::size_t bytes = four ? (value + 3) / 4 * 2 : (value + 1) / 2 * 2;
             if (y >= h) fail("RLE data past the last row");
-            if (x + value > w) fail("RLE run past the end of the row");
             if (i + bytes > n) fail("truncated RLE data");
-            std::uint8_t* p = row(y) + x;
-            if (four) {
-                for (unsigned k = 0; k < value; ++k)
-                    p[k] = (k & 1) ? (d[i + k / 2] & 0x0F) : (d[i + k / 2] >> 4);
-            } else {
-                std::memcpy(p, d + i, value);
+            const long long kept = std::min<long long>(value, std::max<long long>(w - x, 0));
+            if (out && kept > 0) {
+                std::uint8_t* p = row(y) + x;
+                if (four) {
+                    for (long long k = 0; k < kept; ++k)
+                        p[k] = (k & 1) ? (d[i + k / 2] & 0x0F) : (d[i + k / 2] >> 4);
+                } else {
+                    std::memcpy(p, d + i, std::size_t(kept));
+                }
             }
             x += value;
             i += bytes;
@@ -446,8 +453,9 @@ bool PictureSizeAllowed(long long width, long long height) {
            width * height <= kMaxPicturePixels;
 }
 
+// Every decode writes every pixel.
 TBitmap emptyBitmapFor(const Layout& L) {
-    TBitmap out(int(L.width), int(L.height), formatOf(L.bpp));
+    TBitmap out = TBitmap::unfilled(int(L.width), int(L.height), formatOf(L.bpp));
     if (L.bpp <= 8) out.SetPalette(CreatePalette(L.colours));
     return out;
 }
@@ -458,9 +466,10 @@ bool isRle(const Layout& L) {
 
 TBitmap ReadBmp(std::span<const std::uint8_t> file) {
     const Layout L = parse(file.first(std::min(file.size(), kHeadBytes)), file.size());
+    if (isRle(L)) decodeRle(L, file.subspan(L.pixelOffset), nullptr);
     TBitmap out = emptyBitmapFor(L);
     if (isRle(L)) {
-        decodeRle(L, file.subspan(L.pixelOffset), out);
+        decodeRle(L, file.subspan(L.pixelOffset), &out);
     } else {
         const std::uint8_t* pixels = file.data() + L.pixelOffset;
         const std::size_t stride = strideOf(L);
@@ -495,15 +504,17 @@ TBitmap ReadBmpFile(const std::string& fileName) {
         fail("file shorter than its headers"); // shrank meanwhile
     }
     const Layout L = parse(head, size);
-    TBitmap out = emptyBitmapFor(L);
     if (std::fseek(f.get(), long(L.pixelOffset), SEEK_SET) != 0) throw readError();
     if (isRle(L)) {
         std::vector<std::uint8_t> data(size - L.pixelOffset);
         data.resize(std::fread(data.data(), 1, data.size(), f.get()));
         if (std::ferror(f.get())) throw readError();
-        decodeRle(L, data, out);
+        decodeRle(L, data, nullptr);
+        TBitmap out = emptyBitmapFor(L);
+        decodeRle(L, data, &out);
         return out;
     }
+    TBitmap out = emptyBitmapFor(L);
     const std::size_t stride = strideOf(L);
     const std::size_t lastRow = (std::size_t(L.width) * std::size_t(L.bpp) + 7) / 8;
     std::vector<std::uint8_t> buffer;

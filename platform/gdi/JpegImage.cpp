@@ -26,6 +26,15 @@ struct ErrorManager : jpeg_error_mgr {
         if (level >= 0) return; // trace messages
         switch (cinfo->err->msg_code) {
         case JWRN_JPEG_EOF:
+            // The data ended where a marker was expected. A sequential file whose rows are all
+            // there but whose end marker is missing gets here too and decodes whole; one cut
+            // short fails at the first bits it lacks (JWRN_HIT_MARKER). In a progressive file
+            // the end of the data cannot tell a missing end marker from missing scans.
+            if (cinfo->is_decompressor && !reinterpret_cast<j_decompress_ptr>(cinfo)->progressive_mode) {
+                cinfo->err->num_warnings++;
+                return;
+            }
+            raise(cinfo);
         case JWRN_HIT_MARKER:
         case JWRN_HUFF_BAD_CODE:
         case JWRN_ARITH_BAD_CODE:
@@ -102,6 +111,17 @@ struct VectorDestination : jpeg_destination_mgr {
 
 using ProgressFn = std::function<void(TProgressStage, int, const TBitmap*)>;
 
+// Every scan of a progressive file runs over the whole picture again, so a small file of
+// thousands of scans could keep the decoder busy for minutes. libjpeg-turbo's own tools refuse
+// past a limit like this one; real files have a few dozen at most.
+constexpr int kMaxScans = 500;
+
+void checkScans(j_decompress_ptr ci) {
+    if (ci->progressive_mode && ci->input_scan_number > kMaxScans)
+        throw EInvalidGraphic("JPEG error: the picture has more than " + std::to_string(kMaxScans) + " scans",
+                              "too many scans");
+}
+
 // Percentages for OnProgress: from libjpeg's pass counters, or in scan-by-scan display (where
 // those counters say little) from how much of the data has been read.
 struct ProgressMonitor : jpeg_progress_mgr {
@@ -132,7 +152,11 @@ struct ProgressMonitor : jpeg_progress_mgr {
             (*callback)(psRunning, p, partial);
         }
     }
-    static void update(j_common_ptr c) { static_cast<ProgressMonitor*>(c->progress)->report(nullptr); }
+    static void update(j_common_ptr c) {
+        auto* self = static_cast<ProgressMonitor*>(c->progress);
+        checkScans(self->cinfo);
+        if (self->callback) self->report(nullptr);
+    }
 };
 
 struct DecodeOptions {
@@ -209,18 +233,16 @@ TBitmap decode(std::span<const std::uint8_t> data, const DecodeOptions& o, const
     const bool buffered = o.progressiveDisplay && ci.progressive_mode && !quantize;
     ci.buffered_image = buffered ? TRUE : FALSE;
 
-    std::unique_ptr<ProgressMonitor> monitor;
-    if (progress && *progress) {
-        monitor = std::make_unique<ProgressMonitor>(progress, &ci, data.size());
-        monitor->byInput = buffered;
-        ci.progress = monitor.get();
-    }
+    // Always there: it also counts the scans.
+    ProgressMonitor monitor(progress && *progress ? progress : nullptr, &ci, data.size());
+    monitor.byInput = buffered;
+    ci.progress = &monitor;
 
     jpeg_start_decompress(&ci);
     const int w = int(ci.output_width), h = int(ci.output_height);
     checkSize(w, h);
     const bool direct = !cmyk && (quantize || (grey && eight) || (!grey && !eight));
-    TBitmap out(w, h, direct && eight ? pf8bit : pf24bit);
+    TBitmap out = TBitmap::unfilled(w, h, direct && eight ? pf8bit : pf24bit); // every row is decoded
     if (quantize) {
         std::vector<PALETTEENTRY> pal(256);
         for (int i = 0; i < ci.actual_number_of_colors && i < 256; ++i)
@@ -274,6 +296,7 @@ TBitmap decode(std::span<const std::uint8_t> data, const DecodeOptions& o, const
         int shown = 0;
         for (;;) {
             const int r = jpeg_consume_input(&ci);
+            checkScans(&ci);
             if (r == JPEG_SUSPENDED) // cannot happen with the whole file in memory
                 throw EInvalidGraphic("JPEG error: data ended early", "suspended");
             if (r == JPEG_REACHED_EOI) break;
@@ -282,7 +305,7 @@ TBitmap decode(std::span<const std::uint8_t> data, const DecodeOptions& o, const
                 readRows();
                 jpeg_finish_output(&ci);
                 shown = ci.input_scan_number;
-                if (monitor) monitor->report(&out);
+                if (monitor.callback) monitor.report(&out);
             }
         }
         if (shown != ci.input_scan_number || shown == 0) {

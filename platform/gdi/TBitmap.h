@@ -27,6 +27,9 @@ class TBitmap {
 public:
     TBitmap();
     TBitmap(int width, int height, TPixelFormat pf = pf24bit);
+    // A bitmap whose pixels are left as the memory gives them, for a decoder that writes every
+    // one: filling a large page first costs as much as decoding it.
+    static TBitmap unfilled(int width, int height, TPixelFormat pf = pf24bit);
     TBitmap(const TBitmap& other);
     TBitmap& operator=(const TBitmap& other);
     TBitmap(TBitmap&& other) noexcept;
@@ -90,7 +93,7 @@ public:
     int IndexOf(TColor c) const;
 
 private:
-    void allocate(int w, int h, bool keep);
+    void allocate(int w, int h, bool keep, bool fill = true);
     int width_ = 0;
     int height_ = 0;
     int stride_ = 0;

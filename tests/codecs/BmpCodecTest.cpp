@@ -177,6 +177,40 @@ std::vector<DecodeCase> decodeCases() {
                   .pixels = {2, 3, 0, 0}},
                  pf8bit,
                  {{D, D}}});
+    // Writers pad each row's runs to a 4-pixel boundary; the pixels past the row are dropped.
+    auto rleRow = [](int bpp, std::vector<std::uint8_t> data) {
+        return BmpSpec{.width = 4,
+                       .height = 1,
+                       .bpp = bpp,
+                       .compression = bpp == 8 ? 1u : 2u,
+                       .clrUsed = 4,
+                       .palette = kABCD,
+                       .pixels = std::move(data)};
+    };
+    t.push_back({"RLE8 run past the row", rleRow(8, {5, 1, 0, 1}), pf8bit, {{B, B, B, B}}});
+    t.push_back({"RLE8 run after a full row", rleRow(8, {4, 1, 1, 2, 0, 1}), pf8bit, {{B, B, B, B}}});
+    t.push_back(
+        {"RLE8 literal past the row", rleRow(8, {0, 5, 1, 2, 3, 1, 2, 0, 0, 1}), pf8bit, {{B, C, D, B}}});
+    t.push_back({"RLE4 run past the row", rleRow(4, {5, 0x12, 0, 1}), pf4bit, {{B, C, B, C}}});
+    t.push_back(
+        {"RLE4 literal past the row", rleRow(4, {0, 6, 0x12, 0x31, 0x22, 0, 0, 1}), pf4bit, {{B, C, D, B}}});
+    {
+        // A 97-pixel row written as 97 + 3, over two rows.
+        std::vector<std::uint8_t> runs = {100, 2, 0, 0, 90, 1, 10, 3, 0, 0, 0, 1};
+        Rows rows = {std::vector<TColor>(97, B), std::vector<TColor>(97, C)}; // stored bottom row first
+        for (int x = 90; x < 97; ++x)
+            rows[0][size_t(x)] = D;
+        t.push_back({"RLE8 rows of 97 padded to 100",
+                     {.width = 97,
+                      .height = 2,
+                      .bpp = 8,
+                      .compression = 1,
+                      .clrUsed = 4,
+                      .palette = kABCD,
+                      .pixels = runs},
+                     pf8bit,
+                     rows});
+    }
     return t;
 }
 
@@ -292,11 +326,6 @@ std::vector<HostileCase> hostileCases() {
         {"height larger than the data", with([](BmpSpec& s) { s.height = 400; }), "truncated pixel data"});
     t.push_back({"top-down height larger than the data", with([](BmpSpec& s) { s.height = -400; }),
                  "truncated pixel data"});
-    t.push_back({"RLE run past the row", rle8(4, 1, {5, 1, 0, 1}), "RLE run past the end of the row"});
-    t.push_back(
-        {"RLE run after a full row", rle8(4, 1, {4, 1, 1, 1, 0, 1}), "RLE run past the end of the row"});
-    t.push_back({"RLE literal past the row", rle8(4, 1, {0, 5, 1, 1, 1, 1, 1, 0, 0, 1}),
-                 "RLE run past the end of the row"});
     t.push_back({"RLE delta past the row", rle8(4, 2, {0, 2, 5, 0, 0, 1}), "RLE delta past the bitmap"});
     t.push_back(
         {"RLE delta below the last row", rle8(4, 2, {0, 2, 0, 9, 0, 1}), "RLE delta past the bitmap"});
@@ -305,15 +334,6 @@ std::vector<HostileCase> hostileCases() {
     t.push_back({"RLE without its end", rle8(4, 3, {4, 1, 0, 0}), "truncated RLE data"});
     t.push_back({"RLE literal longer than the data", rle8(32, 1, {0, 20, 1, 2, 3}), "truncated RLE data"});
     t.push_back({"RLE delta cut short", rle8(4, 3, {0, 2, 1}), "truncated RLE data"});
-    t.push_back({"RLE4 run past the row",
-                 MakeBmp({.width = 4,
-                          .height = 1,
-                          .bpp = 4,
-                          .compression = 2,
-                          .clrUsed = 2,
-                          .palette = {0, 0},
-                          .pixels = {5, 0x11, 0, 1}}),
-                 "RLE run past the end of the row"});
     return t;
 }
 
@@ -365,6 +385,32 @@ TBitmap patterned(int w, int h, TPixelFormat pf) {
                 b.SetPixel(x, y, RGB(x * 40, y * 50, (x * y * 13) & 0xFF));
     }
     return b;
+}
+
+TEST(BmpRead, ABrokenRunStreamIsRefusedBeforeThePageItClaims) {
+    // 120 bytes claiming 32768 x 8192 (256 MiB), the runs cut off after two rows.
+    std::vector<std::uint8_t> runs = {255, 1, 0, 0, 255, 1, 0, 0};
+    auto file = MakeBmp({.width = 32768,
+                         .height = 8192,
+                         .bpp = 8,
+                         .compression = 1,
+                         .clrUsed = 2,
+                         .palette = {0, 0xFFFFFF},
+                         .pixels = runs});
+    file.resize(120, 0);
+    ASSERT_LT(file.size(), 200u);
+    bool refused = false;
+    const long long growth = PeakMemoryGrowth([&] {
+        try {
+            ReadBmp(file);
+        } catch (const EInvalidGraphic& e) {
+            refused = true;
+            EXPECT_NE(e.Reason().find("RLE"), std::string::npos) << e.Reason();
+        }
+    });
+    EXPECT_TRUE(refused);
+    if (growth < 0) GTEST_SKIP() << "the system does not report peak memory";
+    EXPECT_LT(growth, 100ll << 20);
 }
 
 TEST(BmpWrite, RoundTripsEveryDepthAtOddWidths) {

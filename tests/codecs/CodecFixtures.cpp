@@ -1,7 +1,9 @@
 #include "CodecFixtures.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 void put16(std::vector<std::uint8_t>& v, std::uint32_t x) {
@@ -124,4 +126,31 @@ int FuzzIterations(int fallback) {
         if (n > 0) return n;
     }
     return fallback;
+}
+
+namespace {
+// A "VmRSS:" style line of /proc/self/status, in bytes; -1 when absent.
+long long statusBytes(const char* key) {
+    std::FILE* f = std::fopen("/proc/self/status", "r");
+    if (!f) return -1;
+    char line[256];
+    long long kb = -1;
+    const std::size_t n = std::strlen(key);
+    while (std::fgets(line, sizeof line, f))
+        if (std::strncmp(line, key, n) == 0) kb = std::atoll(line + n);
+    std::fclose(f);
+    return kb < 0 ? -1 : kb * 1024;
+}
+} // namespace
+
+long long PeakMemoryGrowth(const std::function<void()>& work) {
+    // Writing 5 to clear_refs resets the high-water mark to the present size.
+    std::FILE* f = std::fopen("/proc/self/clear_refs", "w");
+    const bool reset = f && std::fputs("5", f) >= 0;
+    if (f && std::fclose(f) != 0) return -1;
+    const long long before = statusBytes("VmRSS:");
+    work();
+    const long long peak = statusBytes("VmHWM:");
+    if (!reset || before < 0 || peak < 0) return -1;
+    return peak - before;
 }

@@ -2,6 +2,7 @@
 #include "TBitmap.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -42,3 +43,7 @@ struct SeededRandom {
 void Mutate(std::vector<std::uint8_t>& file, SeededRandom& rnd);
 // ORVANTA_FUZZ_ITERATIONS, or the given default.
 int FuzzIterations(int fallback);
+
+// How far the process's resident memory rose above where it stood while `work` ran (the
+// kernel's high-water mark, reset first); -1 where the system cannot tell.
+long long PeakMemoryGrowth(const std::function<void()>& work);

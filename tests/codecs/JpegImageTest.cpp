@@ -3,6 +3,7 @@
 #include "TestFolder.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <set>
 #include <sstream>
@@ -433,3 +434,125 @@ TEST(JpegImage, FilesRoundTripAndFileErrorsThrow) {
 }
 
 } // namespace
+
+namespace {
+
+// A greyscale progressive file whose script splits every coefficient into its own band and
+// every band into successive-approximation scans: valid, and 704 scans long.
+std::vector<std::uint8_t> manyScanJpeg() {
+    jpeg_compress_struct c{};
+    jpeg_error_mgr err{};
+    c.err = jpeg_std_error(&err);
+    jpeg_create_compress(&c);
+    unsigned char* mem = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&c, &mem, &size);
+    c.image_width = 16;
+    c.image_height = 16;
+    c.input_components = 1;
+    c.in_color_space = JCS_GRAYSCALE;
+    jpeg_set_defaults(&c);
+    std::vector<jpeg_scan_info> script;
+    auto scan = [&](int ss, int se, int ah, int al) {
+        jpeg_scan_info s{};
+        s.comps_in_scan = 1;
+        s.component_index[0] = 0;
+        s.Ss = ss, s.Se = se, s.Ah = ah, s.Al = al;
+        script.push_back(s);
+    };
+    for (int band = 0; band < 64; ++band) {
+        scan(band, band, 0, 10);
+        for (int al = 9; al >= 0; --al)
+            scan(band, band, al + 1, al);
+    }
+    c.scan_info = script.data();
+    c.num_scans = int(script.size());
+    jpeg_start_compress(&c, TRUE);
+    std::vector<JSAMPLE> row(16);
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x)
+            row[size_t(x)] = JSAMPLE((x * 16 + y * 7) & 0xFF);
+        JSAMPROW r = row.data();
+        jpeg_write_scanlines(&c, &r, 1);
+    }
+    jpeg_finish_compress(&c);
+    jpeg_destroy_compress(&c);
+    std::vector<std::uint8_t> out(mem, mem + size);
+    std::free(mem);
+    return out;
+}
+
+int scansIn(const std::vector<std::uint8_t>& d) {
+    int n = 0;
+    for (size_t i = 0; i + 1 < d.size(); ++i)
+        n += d[i] == 0xFF && d[i + 1] == 0xDA;
+    return n;
+}
+
+} // namespace
+
+TEST(JpegImage, RefusesAProgressiveFileOfThousandsOfScans) {
+    const auto many = manyScanJpeg();
+    ASSERT_GT(scansIn(many), 600);
+    for (bool display : {false, true}) {
+        SCOPED_TRACE(display ? "progressive display" : "plain decode");
+        TJPEGImage j;
+        j.SetProgressiveDisplay(display);
+        j.LoadFromStream(many);
+        try {
+            j.DIBNeeded();
+            ADD_FAILURE() << "decoded";
+        } catch (const EInvalidGraphic& e) {
+            EXPECT_EQ(e.Reason(), "too many scans");
+        }
+    }
+    // An ordinary progressive file is far below the limit.
+    TJPEGImage j;
+    j.LoadFromStream(encodeBitmap(TestPicture(64, 48), 90, true));
+    EXPECT_EQ(j.Bitmap().Width(), 64);
+}
+
+TEST(JpegImage, AcceptsAFileWhoseOnlyFaultIsAMissingEndMarker) {
+    const TBitmap picture = TestPicture(96, 64);
+    const auto good = encodeBitmap(picture);
+    ASSERT_EQ(good[good.size() - 2], 0xFF);
+    ASSERT_EQ(good[good.size() - 1], 0xD9);
+    TJPEGImage whole, noEnd;
+    whole.LoadFromStream(good);
+    noEnd.LoadFromStream(std::vector<std::uint8_t>(good.begin(), good.end() - 2));
+    const TBitmap& a = whole.Bitmap();
+    const TBitmap& b = noEnd.Bitmap();
+    ASSERT_EQ(b.Width(), 96);
+    ASSERT_EQ(b.Height(), 64);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 96; ++x)
+            ASSERT_EQ(a.GetPixel(x, y), b.GetPixel(x, y)) << x << "," << y;
+    // A few bytes fewer and pixels are missing: refused.
+    TJPEGImage cut;
+    cut.LoadFromStream(std::vector<std::uint8_t>(good.begin(), good.end() - 12));
+    EXPECT_THROW(cut.DIBNeeded(), EInvalidGraphic);
+}
+
+TEST(JpegImage, AShortFileClaimingAHugePictureIsRefusedWithoutTouchingItsSize) {
+    // A 64 x 64 file whose frame header claims 16384 x 16384 (a 1 GiB page).
+    auto d = encodeBitmap(TestPicture(64, 64));
+    size_t sof = 0;
+    for (size_t i = 2; i + 1 < d.size() && !sof; ++i)
+        if (d[i] == 0xFF && d[i + 1] == 0xC0) sof = i;
+    ASSERT_NE(sof, 0u);
+    d[sof + 5] = 0x40, d[sof + 6] = 0x00, d[sof + 7] = 0x40, d[sof + 8] = 0x00;
+    TJPEGImage j;
+    j.LoadFromStream(d);
+    EXPECT_EQ(j.Width(), 16384);
+    bool refused = false;
+    const long long growth = PeakMemoryGrowth([&] {
+        try {
+            j.DIBNeeded();
+        } catch (const EInvalidGraphic&) {
+            refused = true;
+        }
+    });
+    EXPECT_TRUE(refused);
+    if (growth < 0) GTEST_SKIP() << "the system does not report peak memory";
+    EXPECT_LT(growth, 100ll << 20);
+}
