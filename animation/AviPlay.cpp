@@ -241,11 +241,14 @@ void TQuillAVIPlay::applyAutoSize() {
 void TQuillAVIPlay::Play(std::int32_t First, std::int32_t Last, std::int32_t Repetitions) {
     Stop();
     if (!FVideoStream) return;
+    const AVISTREAMINFO& info = FVideoStream->Info();
+    // A stream without a frame rate (or one too fast to pace) has no period to play at: its
+    // frames can be shown, but it does not play.
+    if (info.dwRate == 0 || MulDiv(info.dwScale, 1000, info.dwRate) <= 0) return;
     FCurrent = First;
     FStartFrame = First;
     FStopFrame = Last;
     FRepetitionsLeft = Repetitions;
-    const AVISTREAMINFO& info = FVideoStream->Info();
     FPeriod = MulDiv(info.dwScale, 1000, info.dwRate);
     unsigned generation = ++FPlayGeneration;
     FEndPending = false;

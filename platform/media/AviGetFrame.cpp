@@ -55,6 +55,14 @@ const BITMAPINFOHEADER* TGetFrame::GetFrame(std::int32_t pos) {
     const std::int64_t i = std::int64_t(pos) - std::int64_t(stream_->Info().dwStart);
     if (i < 0 || i >= limit_) return nullptr;
     if (i == current_) return frame_->Header();
+    if (decoder_->HoldsFrames()) {
+        if (!decodeHeld(i)) {
+            current_ = -1;
+            return nullptr;
+        }
+        current_ = i;
+        return frame_->Header();
+    }
     const auto& chunks = stream_->Chunks();
     std::size_t key = keyBefore(std::size_t(i));
     std::size_t from = key;
@@ -77,6 +85,51 @@ const BITMAPINFOHEADER* TGetFrame::GetFrame(std::int32_t pos) {
     if (frame_->Empty()) return nullptr;
     current_ = i;
     return frame_->Header();
+}
+
+// The chunks go in decode order; the frames come out in display order, some chunks later, and
+// the last ones only when the end of the stream is sent. Frame i is the i-th frame out since
+// the key frame decoding started from (groups of pictures closed at their key frames, as
+// common encoders write them). Frames before the wanted one are taken but not converted.
+bool TGetFrame::decodeHeld(std::int64_t i) {
+    const auto& chunks = stream_->Chunks();
+    if (receiveNext_ < 0 || receiveNext_ > i || std::int64_t(keyBefore(std::size_t(i))) > receiveNext_) {
+        decoder_->Reset();
+        sendNext_ = keyBefore(std::size_t(i));
+        receiveNext_ = std::int64_t(sendNext_);
+        heldAny_ = false;
+    }
+    bool shown = false; // a frame was received since the last Show
+    while (receiveNext_ <= i) {
+        if (decoder_->Receive()) {
+            shown = heldAny_ = true;
+            ++receiveNext_;
+            continue;
+        }
+        if (sendNext_ < chunks.size()) {
+            const std::size_t j = sendNext_++;
+            if (chunks[j].size == 0) { // a dropped frame repeats the one before
+                if (heldAny_) ++receiveNext_;
+                continue;
+            }
+            chunk_.resize(chunks[j].size);
+            if (!stream_->ReadChunkInto(j, chunk_.data(), chunk_.size()) ||
+                !decoder_->Send(chunk_.data(), chunk_.size())) {
+                receiveNext_ = -1;
+                return false;
+            }
+        } else if (sendNext_ == chunks.size()) {
+            ++sendNext_;
+            decoder_->Send(nullptr, 0);
+        } else {
+            break; // the decoder gave fewer frames than the stream has chunks: the last one stays
+        }
+    }
+    if (shown && !decoder_->Show(*frame_)) {
+        receiveNext_ = -1;
+        return false;
+    }
+    return !frame_->Empty();
 }
 
 const std::uint8_t* TGetFrame::Bits(const BITMAPINFOHEADER* dib) {

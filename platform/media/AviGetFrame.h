@@ -33,6 +33,7 @@ private:
     TGetFrame() = default;
     bool isKey(std::size_t i) const;
     std::size_t keyBefore(std::size_t i) const;
+    bool decodeHeld(std::int64_t i);
 
     std::shared_ptr<TAviStream> stream_;
     std::unique_ptr<TFrameDecoder> decoder_;
@@ -42,4 +43,9 @@ private:
     bool allKeys_ = false;
     std::int64_t current_ = -1; // chunk whose frame is in frame_
     std::int64_t limit_ = 0;    // frames the stream has: data present and within its length
+    // Decoders that hold frames back: the next chunk to send, and the frame the next frame out
+    // of the decoder stands for (-1: the decoder must start again from a key frame).
+    std::size_t sendNext_ = 0;
+    std::int64_t receiveNext_ = -1;
+    bool heldAny_ = false; // a frame came out since the decoder started again
 };

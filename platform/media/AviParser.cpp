@@ -177,8 +177,14 @@ void TAviParser::walkHeaders(std::uint64_t begin, std::uint64_t end) {
             if (r_->ReadAt(data, buf, n)) std::memcpy(&file_.main_, buf, sizeof buf);
         } else if (id == kLIST && dataEnd >= data + 4) {
             bool ok = false;
-            if (r_->U32(data, &ok) == kStrl && ok && slots_.size() < std::size_t(kMaxStreams))
+            FOURCC kind = r_->U32(data, &ok);
+            if (ok && kind == kStrl && slots_.size() < std::size_t(kMaxStreams))
                 walkStreamList(data + 4, dataEnd);
+            else if (ok && kind == kMovi) // a header list whose size swallows the data
+                movi_.push_back({data, dataEnd});
+        } else if (id == kIdx1 && !haveIdx1_) {
+            haveIdx1_ = true;
+            idx1_ = {data, dataEnd};
         }
         pos = nextChunk(data, size, end);
     }

@@ -44,6 +44,7 @@ public:
     ~TCodecDecoder() override {
         sws_freeContext(sws_);
         av_frame_free(&frame_);
+        av_frame_free(&shown_);
         av_packet_free(&packet_);
         avcodec_free_context(&ctx_);
     }
@@ -64,8 +65,9 @@ public:
         height_ = bi.biHeight < 0 ? -bi.biHeight : bi.biHeight;
         ctx_ = avcodec_alloc_context3(codec);
         frame_ = av_frame_alloc();
+        shown_ = av_frame_alloc();
         packet_ = av_packet_alloc();
-        if (!ctx_ || !frame_ || !packet_) return false;
+        if (!ctx_ || !frame_ || !shown_ || !packet_) return false;
         ctx_->width = width_;
         ctx_->height = height_;
         ctx_->codec_tag = tag;
@@ -94,11 +96,32 @@ public:
     bool IntraOnly() const override { return intraOnly_; }
     void Reset() override {
         avcodec_flush_buffers(ctx_);
+        av_frame_unref(shown_);
         sendPalette_ = true;
+        draining_ = false;
     }
 
+    // Codecs whose every packet stands alone give their frame at once.
     bool Decode(const std::uint8_t* data, std::size_t size, TDibFrame& out) override {
-        if (size > std::size_t(INT32_MAX) - AV_INPUT_BUFFER_PADDING_SIZE) return false;
+        if (!Send(data, size)) return false;
+        bool got = false;
+        while (avcodec_receive_frame(ctx_, frame_) == 0) {
+            got = convert(frame_, out) || got;
+            av_frame_unref(frame_);
+        }
+        return got || !out.Empty(); // a frame the decoder skips shows the one before
+    }
+
+    bool HoldsFrames() const override { return !intraOnly_; }
+
+    bool Send(const std::uint8_t* data, std::size_t size) override {
+        if (!data) {
+            if (draining_) return true;
+            draining_ = true;
+            int rc = avcodec_send_packet(ctx_, nullptr);
+            return rc == 0 || rc == AVERROR_EOF;
+        }
+        if (draining_ || size > std::size_t(INT32_MAX) - AV_INPUT_BUFFER_PADDING_SIZE) return false;
         scratch_.resize(size + AV_INPUT_BUFFER_PADDING_SIZE);
         std::memcpy(scratch_.data(), data, size);
         std::memset(scratch_.data() + size, 0, AV_INPUT_BUFFER_PADDING_SIZE);
@@ -113,23 +136,25 @@ public:
         }
         int rc = avcodec_send_packet(ctx_, packet_);
         av_packet_unref(packet_);
-        if (rc < 0 && rc != AVERROR(EAGAIN)) return false;
-        bool got = false;
-        while (avcodec_receive_frame(ctx_, frame_) == 0) {
-            got = convert(out) || got;
-            av_frame_unref(frame_);
-        }
-        // A decoder that holds frames back keeps showing the last one it gave.
-        return got || !out.Empty();
+        return rc >= 0;
     }
 
+    bool Receive() override {
+        if (avcodec_receive_frame(ctx_, frame_) != 0) return false;
+        av_frame_unref(shown_);
+        av_frame_move_ref(shown_, frame_);
+        return true;
+    }
+
+    bool Show(TDibFrame& out) override { return shown_->data[0] && convert(shown_, out); }
+
 private:
-    bool convert(TDibFrame& out) {
-        if (frame_->width <= 0 || frame_->height <= 0) return false;
-        auto fmt = AVPixelFormat(frame_->format);
-        if (fmt == AV_PIX_FMT_PAL8 && frame_->width == width_ && frame_->height == height_) {
+    bool convert(const AVFrame* f, TDibFrame& out) {
+        if (f->width <= 0 || f->height <= 0) return false;
+        auto fmt = AVPixelFormat(f->format);
+        if (fmt == AV_PIX_FMT_PAL8 && f->width == width_ && f->height == height_) {
             out.Layout(width_, height_, 8, 256);
-            const auto* pal = reinterpret_cast<const std::uint32_t*>(frame_->data[1]);
+            const auto* pal = reinterpret_cast<const std::uint32_t*>(f->data[1]);
             for (int i = 0; i < 256; ++i) {
                 RGBQUAD& q = out.Colors()[i];
                 q.rgbBlue = std::uint8_t(pal[i]);
@@ -138,17 +163,22 @@ private:
                 q.rgbReserved = 0;
             }
             for (int y = 0; y < height_; ++y)
-                std::memcpy(out.Row(height_ - 1 - y),
-                            frame_->data[0] + std::ptrdiff_t(y) * frame_->linesize[0], std::size_t(width_));
+                std::memcpy(out.Row(height_ - 1 - y), f->data[0] + std::ptrdiff_t(y) * f->linesize[0],
+                            std::size_t(width_));
             return true;
         }
         bool fullRange = false;
         AVPixelFormat src = plainFormat(fmt, fullRange);
-        if (frame_->color_range == AVCOL_RANGE_JPEG) fullRange = true;
-        sws_ = sws_getCachedContext(sws_, frame_->width, frame_->height, src, width_, height_,
-                                    AV_PIX_FMT_BGR24, SWS_BICUBIC, nullptr, nullptr, nullptr);
-        if (!sws_) return false;
-        if (fullRange != lastFullRange_ || !rangeSet_) {
+        if (f->color_range == AVCOL_RANGE_JPEG) fullRange = true;
+        // One context as long as the frames keep their size, format and range. (libswscale's
+        // own cache compares the context's settings after the range was set on it, so it made a
+        // new context at limited range for the second frame of a full-range film.)
+        if (!sws_ || swsWidth_ != f->width || swsHeight_ != f->height || swsFormat_ != src ||
+            swsFullRange_ != fullRange) {
+            sws_freeContext(sws_);
+            sws_ = sws_getContext(f->width, f->height, src, width_, height_, AV_PIX_FMT_BGR24, SWS_BICUBIC,
+                                  nullptr, nullptr, nullptr);
+            if (!sws_) return false;
             int* inv;
             int* tbl;
             int srcRange, dstRange, brightness, contrast, saturation;
@@ -157,26 +187,32 @@ private:
             sws_setColorspaceDetails(sws_, sws_getCoefficients(SWS_CS_DEFAULT), fullRange ? 1 : 0,
                                      sws_getCoefficients(SWS_CS_DEFAULT), 1, brightness, contrast,
                                      saturation);
-            lastFullRange_ = fullRange;
-            rangeSet_ = true;
+            swsWidth_ = f->width;
+            swsHeight_ = f->height;
+            swsFormat_ = src;
+            swsFullRange_ = fullRange;
         }
         out.Layout(width_, height_, 24, 0);
         // The picture comes top-down; the bitmap stores its rows bottom-up.
         std::uint8_t* dst[4] = {out.Row(height_ - 1), nullptr, nullptr, nullptr};
         int dstStride[4] = {-int(out.Stride()), 0, 0, 0};
-        return sws_scale(sws_, frame_->data, frame_->linesize, 0, frame_->height, dst, dstStride) > 0;
+        return sws_scale(sws_, f->data, f->linesize, 0, f->height, dst, dstStride) > 0;
     }
 
     AVCodecContext* ctx_ = nullptr;
     AVFrame* frame_ = nullptr;
+    AVFrame* shown_ = nullptr; // the frame received last
     AVPacket* packet_ = nullptr;
     SwsContext* sws_ = nullptr;
+    int swsWidth_ = 0;
+    int swsHeight_ = 0;
+    AVPixelFormat swsFormat_ = AV_PIX_FMT_NONE;
+    bool swsFullRange_ = false;
     std::vector<std::uint8_t> scratch_;
     std::vector<std::uint8_t> palette_;
     bool sendPalette_ = true;
     bool intraOnly_ = false;
-    bool lastFullRange_ = false;
-    bool rangeSet_ = false;
+    bool draining_ = false;
     int width_ = 0;
     int height_ = 0;
 };

@@ -57,7 +57,7 @@ struct Field {
         if (!m) return;
         while (!((m >> shift) & 1))
             ++shift;
-        while (bits < 32 && ((m >> (shift + bits)) & 1))
+        while (shift + bits < 32 && ((m >> (shift + bits)) & 1))
             ++bits;
     }
     std::uint8_t operator()(std::uint32_t px) const {

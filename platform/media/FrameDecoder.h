@@ -36,6 +36,15 @@ public:
     virtual void Reset() {}             // the next chunk is a key frame
     virtual bool IntraOnly() const = 0; // every chunk stands alone
     virtual bool Decode(const std::uint8_t* data, std::size_t size, TDibFrame& out) = 0;
+
+    // Decoders that hold frames back (codecs with frames decoded out of their display order)
+    // give their frames apart from the chunks, in display order: Send a chunk (null: the end of
+    // the stream, so the held frames come out), then Receive frames until there is none; Show
+    // puts the frame received last into a bitmap. Decode is not used for them.
+    virtual bool HoldsFrames() const { return false; }
+    virtual bool Send(const std::uint8_t*, std::size_t) { return false; }
+    virtual bool Receive() { return false; }
+    virtual bool Show(TDibFrame&) { return false; }
 };
 
 // The largest frames a decoder makes: 4096 x 4096 always, more only where the file is big

@@ -60,7 +60,44 @@ std::size_t videoStrh() {
     return FindFourCC(plainFilm(), "strh");
 }
 
+// A 32-bit film of bit fields whose red field is the top byte (the pixels' unused byte).
+Bytes topByteBitFields() {
+    FixtureSpec spec;
+    spec.codec = FixtureCodec::Raw32;
+    spec.frames = 6;
+    spec.index = FixtureIndex::None;
+    Bytes b = MakeAvi(spec);
+    const std::size_t strf = FindFourCC(b, "strf");
+    PutU32(b, strf + 8 + 16, 3); // BI_BITFIELDS
+    Bytes masks(12);
+    PutU32(masks, 0, 0xFF000000u);
+    PutU32(masks, 4, 0x00FF0000u);
+    PutU32(masks, 8, 0x0000FF00u);
+    b.insert(b.begin() + long(strf + 8 + GetU32(b, strf + 4)), masks.begin(), masks.end());
+    PutU32(b, strf + 4, GetU32(b, strf + 4) + 12);
+    PutU32(b, 4, GetU32(b, 4) + 12);   // RIFF
+    PutU32(b, 16, GetU32(b, 16) + 12); // hdrl
+    const std::size_t strl = FindFourCC(b, "strl") - 8;
+    PutU32(b, strl + 4, GetU32(b, strl + 4) + 12);
+    return b;
+}
+
 const HostileCase kCases[] = {
+    {"HeaderListSwallowsTheData", // its size reaches past the data list and the index
+     [] {
+         Bytes b = plainFilm();
+         PutU32(b, 16, 0x7FFFFFF0u);
+         return b;
+     },
+     true, 6, 533 * 6},
+    {"HeaderListSwallowsTheUnindexedData",
+     [] {
+         Bytes b = plainFilm(FixtureIndex::None);
+         PutU32(b, 16, std::uint32_t(b.size()));
+         return b;
+     },
+     true, 6, 533 * 6},
+    {"BitFieldsInTheTopByte", topByteBitFields, true, 6, 0},
     {"Empty", [] { return Bytes{}; }, false, 0, 0},
     {"NotRiff", [] { return Bytes(200, 'x'); }, false, 0, 0},
     {"WaveFile", [] { return MakeWav(8000, 8, 1, 1000); }, false, 0, 0},
