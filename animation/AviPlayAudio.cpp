@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <span>
 
 namespace {
 constexpr std::int32_t kMinBuffer = 2048;
@@ -46,7 +47,12 @@ bool TAudioPlay::Play(TQuillAVIPlay*, std::shared_ptr<TAviStream> Stream, std::i
     const unsigned generation = ++generation_;
     std::weak_ptr<char> alive = alive_;
     std::unique_ptr<TWaveOut> out;
-    MMRESULT rc = WaveOutOpen(out, wf, [this, alive, generation](WAVEHDR* hdr) {
+    // The format record's extra bytes (a compressed format's coefficients) follow its header.
+    std::span<const std::uint8_t> extra;
+    if (format.size() > sizeof wf)
+        extra = std::span<const std::uint8_t>(format).subspan(
+            sizeof wf, std::min<std::size_t>(wf.cbSize, format.size() - sizeof wf));
+    MMRESULT rc = WaveOutOpen(out, wf, extra, [this, alive, generation](WAVEHDR* hdr) {
         if (alive.lock()) bufferDone(hdr, generation);
     });
     if (rc != MMSYSERR_NOERROR || !out) return false;

@@ -1,6 +1,7 @@
 #include "WaveOut.h"
 
 #include "UIThread.h"
+#include "WaveConvert.h"
 
 #include <algorithm>
 #include <cstring>
@@ -21,9 +22,22 @@ void TWaveOut::CloseNow() {
     Shutdown();
     lock.lock();
     while (!queue_.empty()) {
-        finish(queue_.front());
+        finish(queue_.front().hdr);
         queue_.pop_front();
     }
+}
+
+const std::uint8_t* TWaveOut::data(const Entry& q) const {
+    return converter_ ? q.pcm.data() : q.hdr->lpData;
+}
+
+std::size_t TWaveOut::size(const Entry& q) const {
+    return converter_ ? q.pcm.size() : q.hdr->dwBufferLength;
+}
+
+void TWaveOut::ConvertWith(std::unique_ptr<TWaveConverter> converter) {
+    std::lock_guard lock(m_);
+    converter_ = std::move(converter);
 }
 
 void TWaveOut::finish(WAVEHDR* hdr) {
@@ -57,8 +71,12 @@ MMRESULT TWaveOut::Write(WAVEHDR* hdr) {
         if (!(hdr->dwFlags & WHDR_PREPARED)) return WAVERR_UNPREPARED;
         if (hdr->dwFlags & WHDR_INQUEUE) return MMSYSERR_INVALPARAM;
         hdr->dwFlags = (hdr->dwFlags & ~WHDR_DONE) | WHDR_INQUEUE;
-        queue_.push_back(hdr);
+        Entry e{hdr, {}};
+        if (converter_) converter_->Convert(hdr->lpData, hdr->dwBufferLength, e.pcm);
+        queue_.push_back(std::move(e));
+        written_ = {data(queue_.back()), size(queue_.back())};
         Note("write", hdr);
+        written_ = {};
     }
     Changed();
     return MMSYSERR_NOERROR;
@@ -92,10 +110,11 @@ MMRESULT TWaveOut::Reset() {
         if (closed_) return MMSYSERR_INVALHANDLE;
         Note("reset", nullptr);
         while (!queue_.empty()) {
-            finish(queue_.front());
+            finish(queue_.front().hdr);
             queue_.pop_front();
         }
         headUsed_ = 0;
+        if (converter_) converter_->Reset();
     }
     Changed();
     return MMSYSERR_NOERROR;
@@ -131,13 +150,15 @@ std::size_t TWaveOut::Pull(std::uint8_t* dst, std::size_t n) {
     std::lock_guard lock(m_);
     std::size_t got = 0;
     while (!paused_ && got < n && !queue_.empty()) {
-        WAVEHDR* h = queue_.front();
-        std::size_t left = h->dwBufferLength - std::min<std::size_t>(headUsed_, h->dwBufferLength);
+        const Entry& e = queue_.front();
+        const std::size_t length = size(e);
+        std::size_t left = length - std::min<std::size_t>(headUsed_, length);
         std::size_t take = std::min(left, n - got);
-        if (take && dst) std::memcpy(dst + got, h->lpData + headUsed_, take);
+        if (take && dst) std::memcpy(dst + got, data(e) + headUsed_, take);
         got += take;
         headUsed_ += take;
-        if (headUsed_ >= h->dwBufferLength) {
+        if (headUsed_ >= length) {
+            WAVEHDR* h = e.hdr;
             queue_.pop_front();
             headUsed_ = 0;
             finish(h);
@@ -149,7 +170,7 @@ std::size_t TWaveOut::Pull(std::uint8_t* dst, std::size_t n) {
 bool TWaveOut::CompleteHead() {
     std::lock_guard lock(m_);
     if (queue_.empty()) return false;
-    WAVEHDR* h = queue_.front();
+    WAVEHDR* h = queue_.front().hdr;
     queue_.pop_front();
     headUsed_ = 0;
     finish(h);
@@ -178,17 +199,33 @@ void SetWaveOutFactory(TWaveOutFactory f) {
 }
 
 MMRESULT WaveOutOpen(std::unique_ptr<TWaveOut>& out, const WAVEFORMATEX& format, TWaveDone done) {
+    return WaveOutOpen(out, format, {}, std::move(done));
+}
+
+MMRESULT WaveOutOpen(std::unique_ptr<TWaveOut>& out, const WAVEFORMATEX& format,
+                     std::span<const std::uint8_t> extra, TWaveDone done) {
     out.reset();
+    // A compressed format plays through a device for the PCM it decodes to.
+    WAVEFORMATEX played = format;
+    std::unique_ptr<TWaveConverter> converter;
+    if (!IsPlayableFormat(format)) {
+        converter = TWaveConverter::Make(format, extra, played);
+        if (!converter) return WAVERR_BADFORMAT;
+    }
     TWaveOutFactory f;
     {
         std::lock_guard lock(factoryLock);
         f = factory();
     }
-    if (f) return f(out, format, std::move(done));
-    if (!IsPlayableFormat(format)) return WAVERR_BADFORMAT;
-    MMRESULT rc = OpenSdlWaveOut(out, format, done);
-    if (rc == MMSYSERR_NOERROR) return rc;
-    return OpenSilentWaveOut(out, format, std::move(done));
+    MMRESULT rc;
+    if (f) {
+        rc = f(out, played, std::move(done));
+    } else {
+        rc = OpenSdlWaveOut(out, played, done);
+        if (rc != MMSYSERR_NOERROR) rc = OpenSilentWaveOut(out, played, std::move(done));
+    }
+    if (rc == MMSYSERR_NOERROR && out && converter) out->ConvertWith(std::move(converter));
+    return rc;
 }
 
 void StopSimpleSound() {} // the layer's simple sound player plays nothing of its own

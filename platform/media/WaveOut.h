@@ -7,7 +7,11 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <span>
 #include <string>
+#include <vector>
+
+class TWaveConverter;
 
 using MMRESULT = unsigned;
 constexpr MMRESULT MMSYSERR_NOERROR = 0;
@@ -61,6 +65,10 @@ public:
     bool Paused() const;
     int Queued() const;
 
+    // From now on every buffer written is converted to this device's PCM format as it is
+    // written (WaveOutOpen does this for compressed formats).
+    void ConvertWith(std::unique_ptr<TWaveConverter> converter);
+
 protected:
     TWaveOut(const WAVEFORMATEX& format, TWaveDone done);
     // Takes up to n bytes of the queue into dst (nothing while paused), giving back buffers as
@@ -72,13 +80,23 @@ protected:
     virtual void Changed() {}  // the queue or the pause state changed
     virtual void Shutdown() {} // stop consuming; nothing may call Pull afterwards
     virtual void Note(const std::string&, const WAVEHDR*) {}
+    // Inside Note("write"): the bytes the device will play for that buffer.
+    std::span<const std::uint8_t> Written() const { return written_; }
     // Subclasses call this first in their destructor.
     void CloseNow();
 
 private:
     void finish(WAVEHDR* hdr); // with m_ held
+    struct Entry {
+        WAVEHDR* hdr;
+        std::vector<std::uint8_t> pcm; // the buffer converted, when the device converts
+    };
+    const std::uint8_t* data(const Entry& q) const;
+    std::size_t size(const Entry& q) const;
     mutable std::mutex m_;
-    std::deque<WAVEHDR*> queue_;
+    std::deque<Entry> queue_;
+    std::unique_ptr<TWaveConverter> converter_;
+    std::span<const std::uint8_t> written_;
     std::size_t headUsed_ = 0;
     bool paused_ = false;
     bool closed_ = false;
@@ -90,10 +108,15 @@ private:
 // signed, 32-bit float; 1 to 8 channels; block align matching).
 bool IsPlayableFormat(const WAVEFORMATEX& f);
 
-// Opens the wave mapper for exactly this format. Fails with WAVERR_BADFORMAT for a format no
+// Opens the wave mapper for this format: plain PCM plays as it is; a compressed format that
+// libavcodec decodes (ADPCM, MP3, A-law, mu-law, ...) opens a device for 16-bit PCM of the same
+// rate and channels that converts each buffer as it is written. `extra` holds the format
+// record's cbSize bytes that follow the header. Fails with WAVERR_BADFORMAT for a format no
 // device plays. When no sound device can be opened, the device is a silent one that consumes
 // the sound in real time, so playing goes on paced as it would be.
 MMRESULT WaveOutOpen(std::unique_ptr<TWaveOut>& out, const WAVEFORMATEX& format, TWaveDone done);
+MMRESULT WaveOutOpen(std::unique_ptr<TWaveOut>& out, const WAVEFORMATEX& format,
+                     std::span<const std::uint8_t> extra, TWaveDone done);
 
 // What WaveOutOpen opens; an empty factory restores the system's devices (tests install a recorder).
 using TWaveOutFactory = std::function<MMRESULT(std::unique_ptr<TWaveOut>&, const WAVEFORMATEX&, TWaveDone)>;

@@ -23,7 +23,7 @@ protected:
         std::lock_guard lock(r_.m_);
         if (what == "write" && hdr) {
             r_.calls_.push_back("write " + std::to_string(hdr->dwBufferLength));
-            r_.bytes_.insert(r_.bytes_.end(), hdr->lpData, hdr->lpData + hdr->dwBufferLength);
+            r_.bytes_.insert(r_.bytes_.end(), Written().begin(), Written().end()); // what would be played
         } else {
             r_.calls_.push_back(what);
             if (what == "close")

@@ -18,7 +18,7 @@ public:
     bool FailOpen = false; // every open fails as for a format no device plays
 
     std::vector<std::string> Calls() const;
-    std::vector<std::uint8_t> Bytes() const; // everything written, in order
+    std::vector<std::uint8_t> Bytes() const; // everything written, in order (as PCM when converted)
     int Opens() const;                       // devices opened so far
     int Live() const;                        // devices open now
     int Queued() const;                      // buffers queued on the open devices

@@ -1,5 +1,6 @@
 #include "AviPlay.h"
 #include "AviFixtures.h"
+#include "CodedFilms.h"
 #include "Forms.h"
 #include "TPanel.h"
 #include "TestFolder.h"
@@ -113,6 +114,22 @@ TEST(AviPlayTiming, ThePeriodComesFromScaleAndRate) {
         p.avi->Play(0, 2, 0);
         EXPECT_EQ(p.avi->Period(), c.period) << c.scale << "/" << c.rate;
     }
+}
+
+TEST(AviPlayTiming, AStreamWithoutARateShowsItsFramesButDoesNotPlay) {
+    Player p;
+    FixtureSpec s = film(5);
+    s.rate = 0;
+    p.avi->SetFileName(p.film(s));
+    ASSERT_TRUE(p.avi->IsOpen());
+    p.avi->Seek(3);
+    EXPECT_EQ(p.avi->FCurrentFrame(), 3);
+    p.events.clear();
+    p.avi->Play(0, 4, 0);
+    EXPECT_FALSE(p.avi->Active());
+    EXPECT_EQ(p.clock.Running(), 0);
+    EXPECT_EQ(p.avi->FCurrentFrame(), 3);
+    EXPECT_TRUE(p.events.empty());
 }
 
 TEST(AviPlayTicks, RepetitionsPlayTheRangeThenStop) {
@@ -494,3 +511,71 @@ TEST(AviPlayHook, ASiblingBeneathRepaintingMakesTheSnapshotStale) {
 }
 
 } // namespace
+
+namespace {
+
+// Plays the whole sound stream of a film, giving every buffer back, and returns what the
+// recording device received.
+std::vector<std::uint8_t> playAllSound(TWaveOutRecorder& rec, const std::string& path) {
+    auto file = TAviFile::Open(path);
+    if (!file) return {};
+    TAudioPlay play;
+    if (!play.Play(nullptr, file->GetStream(streamtypeAUDIO), -1, -1)) return {};
+    for (int i = 0; i < 10000 && rec.Queued() > 0; ++i) {
+        rec.Complete(TAudioPlay::kBuffers);
+        pump();
+    }
+    play.Stop();
+    pump();
+    return rec.Bytes();
+}
+
+} // namespace
+
+TEST(AviPlaySound, CompressedSoundPlaysAsTheReferenceDecodesIt) {
+    struct Case {
+        const char* name;
+        CodedSound sound;
+    };
+    const Case cases[] = {
+        {"IMA ADPCM", {.encoder = "adpcm_ima_wav", .rate = 22050, .channels = 1}},
+        {"Microsoft ADPCM, stereo", {.encoder = "adpcm_ms", .rate = 22050, .channels = 2}},
+        {"MP3 as a byte stream", {.encoder = "libmp3lame", .rate = 44100, .channels = 2}},
+        {"A-law", {.encoder = "pcm_alaw", .rate = 8000, .channels = 1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!HaveEncoder(c.sound.encoder)) {
+            ADD_FAILURE() << "libavcodec here has no " << c.sound.encoder << " encoder";
+            continue;
+        }
+        const CodedFilm film = MakeCodedFilm(std::nullopt, c.sound);
+        TestFolder dir;
+        WriteBytes(dir.file("sound.avi"), film.avi);
+        TWaveOutRecorder rec;
+        const std::vector<std::uint8_t> played = playAllSound(rec, dir.file("sound.avi"));
+        ASSERT_FALSE(rec.Calls().empty());
+        EXPECT_EQ(rec.Calls()[0],
+                  "open " + std::to_string(c.sound.rate) + "x" + std::to_string(c.sound.channels) + "x16");
+        // Nearly the whole second, sample for sample as libavcodec decodes it.
+        EXPECT_GT(played.size(), std::size_t(c.sound.rate * c.sound.channels * 2) * 9 / 10);
+        EXPECT_TRUE(played == film.pcm)
+            << played.size() << " bytes played, " << film.pcm.size() << " decoded";
+    }
+}
+
+TEST(AviPlaySound, ACompressedFormatNothingDecodesOpensNoDevice) {
+    CodedSound alaw{.encoder = "pcm_alaw", .rate = 8000, .channels = 1};
+    CodedFilm film = MakeCodedFilm(std::nullopt, alaw);
+    const std::size_t strf = FindFourCC(film.avi, "strf", FindFourCC(film.avi, "auds"));
+    film.avi[strf + 8] = 0x34; // a format tag no decoder knows
+    film.avi[strf + 9] = 0x12;
+    TestFolder dir;
+    WriteBytes(dir.file("odd.avi"), film.avi);
+    TWaveOutRecorder rec;
+    auto file = TAviFile::Open(dir.file("odd.avi"));
+    ASSERT_TRUE(file);
+    TAudioPlay play;
+    EXPECT_FALSE(play.Play(nullptr, file->GetStream(streamtypeAUDIO), -1, -1));
+    EXPECT_EQ(rec.Opens(), 0);
+}
