@@ -103,6 +103,7 @@ private:
 
     void OpenGroup() {
         fallback_ = 0;
+        lead_ = -1;
         if (overflow_ > 0 || stack_.size() >= kMaxDepth) {
             ++overflow_;
             return;
@@ -113,6 +114,7 @@ private:
 
     void CloseGroup() {
         fallback_ = 0;
+        lead_ = -1;
         if (overflow_ > 0) {
             --overflow_;
             return;
@@ -177,7 +179,7 @@ private:
             }
             pos_ += 2;
             if (TakeFallback()) return;
-            Char(Cp1252ToUnicode(static_cast<unsigned char>(hi * 16 + lo)), false);
+            TextByte(static_cast<unsigned char>(hi * 16 + lo));
             return;
         }
         if (c == '*') {
@@ -227,6 +229,7 @@ private:
             TakeFallback();
             return;
         }
+        lead_ = -1;
         if (TakeFallback()) return;
         bool starred = st_.starred;
         st_.starred = false;
@@ -245,6 +248,8 @@ private:
             colors_.clear();
             red_ = green_ = blue_ = -1;
             dirty_ = true;
+        } else if (w == "ansicpg") {
+            if (hasParam && CodePageKnown(value)) ansiCodePage_ = value;
         } else if (w == "deff") {
             deff_ = value;
             dirty_ = true;
@@ -256,6 +261,11 @@ private:
             if (w == "f") {
                 CommitFont();
                 tableFont_ = std::max(value, 0);
+            } else if (w == "fcharset" && hasParam) {
+                if (!tableCodePageFixed_) tableCodePage_ = CharsetCodePage(value);
+            } else if (w == "cpg" && hasParam && CodePageKnown(value)) {
+                tableCodePage_ = value; // a code page named outright wins over the character set
+                tableCodePageFixed_ = true;
             }
         } else if (st_.dest == Dest::ColorTable) {
             int v = std::clamp(value, 0, 255);
@@ -393,13 +403,44 @@ private:
         if (b == '\t')
             Char('\t', false);
         else if (b >= 0x20)
-            Char(Cp1252ToUnicode(b), false);
+            TextByte(b);
+    }
+
+    // The code page the current text's bytes are in: its font's character set, else the
+    // document's page.
+    int CodePage() const {
+        if (st_.dest == Dest::FontTable) return tableCodePage_ > 0 ? tableCodePage_ : ansiCodePage_;
+        int font = st_.font >= 0 ? st_.font : deff_.value_or(-1);
+        auto it = fontCodePages_.find(font);
+        return it != fontCodePages_.end() && it->second > 0 ? it->second : ansiCodePage_;
+    }
+
+    // A byte of text in the current code page; in the double-byte pages a lead byte waits for
+    // the byte after it.
+    void TextByte(unsigned char b) {
+        const int cp = CodePage();
+        if (lead_ >= 0) {
+            const auto lead = static_cast<unsigned char>(lead_);
+            lead_ = -1;
+            if (leadPage_ == cp) {
+                Char(CodePageToUnicode(cp, lead, b), false);
+                return;
+            }
+            Char(0xFFFD, false);
+        }
+        if (CodePageLeadByte(cp, b)) {
+            lead_ = b;
+            leadPage_ = cp;
+            return;
+        }
+        Char(CodePageToUnicode(cp, b), false);
     }
 
     // A character for the current destination. A line break comes only from the \line word;
     // other control characters carry nothing to show, whatever escape they came in.
     void Char(char32_t cp, bool fromWord) {
         if (Skipping()) return;
+        lead_ = -1; // a lead byte not followed by its trail byte
         if (high_ && !(cp >= 0xDC00 && cp <= 0xDFFF)) {
             high_ = 0;
             Char(0xFFFD, false);
@@ -454,9 +495,12 @@ private:
             size_t a = fontName_.find_first_not_of(' ');
             size_t b = fontName_.find_last_not_of(' ');
             fonts_[tableFont_] = a == std::string::npos ? std::string() : fontName_.substr(a, b - a + 1);
+            fontCodePages_[tableFont_] = tableCodePage_;
             dirty_ = true;
         }
         tableFont_ = -1;
+        tableCodePage_ = 0;
+        tableCodePageFixed_ = false;
         fontName_.clear();
     }
 
@@ -479,6 +523,12 @@ private:
     char32_t high_ = 0;
 
     std::map<int, std::string> fonts_;
+    std::map<int, int> fontCodePages_; // 0: the document's page
+    int ansiCodePage_ = 1252;
+    int tableCodePage_ = 0;
+    bool tableCodePageFixed_ = false;
+    int lead_ = -1; // a lead byte waiting for its trail byte
+    int leadPage_ = 0;
     std::optional<int> deff_;
     int tableFont_ = -1;
     std::string fontName_;

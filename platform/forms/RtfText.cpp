@@ -1,5 +1,12 @@
 #include "RtfText.h"
 
+#include <cerrno>
+#include <iconv.h>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+
 namespace {
 
 // cp1252 0x80..0x9F; the five holes keep their C1 code points, as Windows maps them.
@@ -97,4 +104,130 @@ std::string DecodeTextBytes(std::string_view bytes) {
     for (char c : bytes)
         AppendUtf8(out, Cp1252ToUnicode(static_cast<unsigned char>(c)));
     return out;
+}
+
+namespace {
+
+std::string iconvName(int codePage) {
+    switch (codePage) {
+    case 10000:
+        return "MACINTOSH";
+    case 1361:
+        return "JOHAB";
+    default:
+        return "CP" + std::to_string(codePage);
+    }
+}
+
+// One page: what each byte is alone, and the converter for two-byte characters.
+struct CodePage {
+    iconv_t cd = iconv_t(-1);
+    char32_t single[256] = {};
+    bool lead[256] = {};
+    std::mutex m; // the converter keeps state between calls
+
+    char32_t convert(const char* bytes, std::size_t n, bool* incomplete) {
+        char in[2] = {bytes[0], n > 1 ? bytes[1] : '\0'};
+        char32_t out[4] = {};
+        char* ip = in;
+        char* op = reinterpret_cast<char*>(out);
+        std::size_t il = n, ol = sizeof out;
+        std::lock_guard lock(m);
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        const std::size_t r = iconv(cd, &ip, &il, &op, &ol);
+        if (incomplete) *incomplete = r == std::size_t(-1) && errno == EINVAL;
+        if (r == std::size_t(-1) || op == reinterpret_cast<char*>(out)) return 0xFFFD;
+        return out[0];
+    }
+};
+
+CodePage* page(int codePage) {
+    static std::mutex m;
+    static std::map<int, std::unique_ptr<CodePage>> pages;
+    std::lock_guard lock(m);
+    auto it = pages.find(codePage);
+    if (it != pages.end()) return it->second.get();
+    std::unique_ptr<CodePage> p;
+    if (codePage > 0 && codePage < 100000) {
+        iconv_t cd = iconv_open("UTF-32LE", iconvName(codePage).c_str());
+        if (cd != iconv_t(-1)) {
+            p = std::make_unique<CodePage>();
+            p->cd = cd;
+            for (int b = 0; b < 256; ++b) {
+                const char c = char(b);
+                bool incomplete = false;
+                p->single[b] = p->convert(&c, 1, &incomplete);
+                p->lead[b] = incomplete;
+            }
+        }
+    }
+    CodePage* raw = p.get();
+    pages.emplace(codePage, std::move(p)); // pages live as long as the program
+    return raw;
+}
+
+} // namespace
+
+bool CodePageKnown(int codePage) {
+    return codePage == 1252 || page(codePage) != nullptr;
+}
+
+bool CodePageLeadByte(int codePage, unsigned char byte) {
+    if (codePage == 1252) return false;
+    CodePage* p = page(codePage);
+    return p && p->lead[byte];
+}
+
+char32_t CodePageToUnicode(int codePage, unsigned char byte) {
+    CodePage* p = codePage == 1252 ? nullptr : page(codePage);
+    if (!p) return Cp1252ToUnicode(byte);
+    return p->single[byte];
+}
+
+char32_t CodePageToUnicode(int codePage, unsigned char lead, unsigned char trail) {
+    CodePage* p = codePage == 1252 ? nullptr : page(codePage);
+    if (!p) return 0xFFFD;
+    const char bytes[2] = {char(lead), char(trail)};
+    return p->convert(bytes, 2, nullptr);
+}
+
+int CharsetCodePage(int charset) {
+    switch (charset) {
+    case 0:
+        return 1252;
+    case 77:
+        return 10000;
+    case 128:
+        return 932;
+    case 129:
+        return 949;
+    case 130:
+        return 1361;
+    case 134:
+        return 936;
+    case 136:
+        return 950;
+    case 161:
+        return 1253;
+    case 162:
+        return 1254;
+    case 163:
+        return 1258;
+    case 177:
+        return 1255;
+    case 178:
+        return 1256;
+    case 186:
+        return 1257;
+    case 204:
+        return 1251;
+    case 222:
+        return 874;
+    case 238:
+        return 1250;
+    case 255:
+        return 437;
+    default:
+        return 0; // the default and symbol sets, and any other: the document's page
+    }
 }

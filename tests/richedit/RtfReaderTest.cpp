@@ -1,6 +1,7 @@
 #include "RtfReader.h"
 #include "RtfDump.h"
 #include "RtfSamples.h"
+#include "RtfWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -178,3 +179,65 @@ TEST(RtfPlainText, LinesSplitAtAnyBreak) {
 }
 
 } // namespace
+
+namespace {
+
+struct CodePageCase {
+    const char* name;
+    std::string rtf;
+    std::string text;
+    std::string font; // the first run's font name
+};
+
+// Documents as word processors write them in other code pages: the document's page
+// (\ansicpg) and each font's character set (\fcharset) decide what the bytes are.
+std::vector<CodePageCase> codePageCases() {
+    return {
+        {"Russian, cp1251",
+         R"({\rtf1\ansi\ansicpg1251\deff0\deflang1049{\fonttbl{\f0\fnil\fcharset204 Calibri;}})"
+         R"(\viewkind4\uc1\pard\f0\fs22\'cf\'f0\'e8\'e2\'e5\'f2, \'ec\'e8\'f0!\par})",
+         "\u041f\u0440\u0438\u0432\u0435\u0442, \u043c\u0438\u0440!", "Calibri"},
+        {"Czech, cp1250",
+         R"({\rtf1\ansi\ansicpg1250\deff0{\fonttbl{\f0\fswiss\fcharset238 Arial;}})"
+         R"(\f0 \'8elu\'9dou\'e8k\'fd k\'f9\'f2\par})",
+         "\u017dlu\u0165ou\u010dk\u00fd k\u016f\u0148", "Arial"},
+        {"Japanese, cp932 with two-byte characters",
+         R"({\rtf1\ansi\ansicpg932\deff0{\fonttbl{\f0\fnil\fcharset128 \'82\'6c\'82\'72 \'96\'be\'92\'a9;}})"
+         R"(\f0\fs21 \'82\'b1\'82\'f1\'82\'c9\'82\'bf\'82\'cd\'90\'a2\'8aE\par})",
+         "\u3053\u3093\u306b\u3061\u306f\u4e16\u754c", "\uff2d\uff33 \u660e\u671d"},
+        {"Japanese Unicode escape with a two-byte fallback",
+         R"({\rtf1\ansi\ansicpg932{\fonttbl{\f0\fcharset128 MS Mincho;}}\f0\uc2\u12354\'82\'a0!\par})",
+         "\u3042!", "MS Mincho"},
+        {"Western document with a Cyrillic font",
+         R"({\rtf1\ansi\ansicpg1252\deff0{\fonttbl{\f0\fswiss\fcharset0 Arial;}{\f1\fnil\fcharset204 Arial CYR;}})"
+         R"(\f0 caf\'e9 \f1\'c4\'e0\par})",
+         "caf\u00e9 \u0414\u0430", "Arial"},
+        {"A font's code page named outright",
+         R"({\rtf1\ansi{\fonttbl{\f0\fnil\fcharset0\cpg1251 Courier;}}\f0\'c4\'e0\par})", "\u0414\u0430",
+         "Courier"},
+        {"A lead byte cut off by a group", R"({\rtf1\ansi\ansicpg932{\f0\'82}A\par})", "A", ""},
+    };
+}
+
+} // namespace
+
+TEST(RtfCodePages, BytesAreReadInTheDocumentsAndTheFontsCodePage) {
+    for (const CodePageCase& c : codePageCases()) {
+        SCOPED_TRACE(c.name);
+        const RtfDocument d = ReadRtf(c.rtf);
+        EXPECT_EQ(d.PlainText(), c.text);
+        ASSERT_FALSE(d.paragraphs.empty());
+        ASSERT_FALSE(d.paragraphs[0].runs.empty());
+        EXPECT_EQ(d.paragraphs[0].runs[0].format.fontName.value_or(""), c.font);
+    }
+}
+
+TEST(RtfCodePages, TextOutsideCp1252SurvivesASaveAndALoad) {
+    for (const CodePageCase& c : codePageCases()) {
+        SCOPED_TRACE(c.name);
+        const RtfDocument d = ReadRtf(c.rtf);
+        const std::string saved = WriteRtf(d);
+        EXPECT_EQ(ReadRtf(saved).PlainText(), c.text);
+        EXPECT_EQ(Dump(ReadRtf(saved)), Dump(d));
+    }
+}
