@@ -53,15 +53,67 @@ QImage imageOf(const TBitmap& bmp) {
     return QImage(bmp.Bits(), bmp.Width(), bmp.Height(), bmp.BytesPerLine(), QImage::Format_RGB32).copy();
 }
 
-// Replaces the clipboard's data with a copy of it plus one more format.
-void addFormat(const std::function<void(QMimeData&)>& add) {
+const char* kQtImageMime = "application/x-qt-image";
+
+// The picture from the exact bitmap bytes (width, height, pixel format, palette, rows).
+QImage imageFromExact(const QByteArray& exact) {
+    QDataStream s(exact);
+    qint32 w = 0, h = 0, pf = 0;
+    QByteArray pal, bits;
+    s >> w >> h >> pf >> pal >> bits;
+    if (s.status() != QDataStream::Ok || w <= 0 || h <= 0 || pf < pfDevice || pf > pfCustom) return QImage();
+    TBitmap b = TBitmap::unfilled(w, h, TPixelFormat(pf));
+    if (bits.size() != qsizetype(b.BytesPerLine()) * h) return QImage();
+    if (HPALETTE p = paletteFrom(pal)) b.SetPalette(p);
+    std::memcpy(b.Bits(), bits.constData(), size_t(bits.size()));
+    return imageOf(b);
+}
+
+// Clipboard data holding a bitmap once, as its exact bytes; other programs (and Qt) asking for
+// a picture get one made from those bytes when they ask. A page put on the clipboard so costs
+// one copy, not two.
+class BitmapMimeData : public QMimeData {
+public:
+    explicit BitmapMimeData(QByteArray exact) : exact_(std::move(exact)) {}
+    const QByteArray& Exact() const { return exact_; }
+
+    QStringList formats() const override {
+        QStringList f = QMimeData::formats();
+        f << QString::fromLatin1(kBitmapMime) << QString::fromLatin1(kQtImageMime);
+        return f;
+    }
+    bool hasFormat(const QString& mime) const override {
+        return mime == QLatin1String(kBitmapMime) || mime == QLatin1String(kQtImageMime) ||
+               QMimeData::hasFormat(mime);
+    }
+
+protected:
+    QVariant retrieveData(const QString& mime, QMetaType type) const override {
+        if (mime == QLatin1String(kBitmapMime)) return exact_;
+        if (mime == QLatin1String(kQtImageMime)) return imageFromExact(exact_);
+        return QMimeData::retrieveData(mime, type);
+    }
+
+private:
+    QByteArray exact_; // shared, never copied
+};
+
+// Replaces the clipboard's data with a copy of it plus one more format. A bitmap already there
+// stays as it is held (its bytes are shared, not copied); a picture from elsewhere is copied.
+void addFormat(const std::function<void(QMimeData&)>& add, QByteArray newBitmap = {}) {
     QClipboard* cb = board();
     if (!cb) return;
-    auto* data = new QMimeData;
-    if (const QMimeData* old = cb->mimeData())
-        for (const QString& f : old->formats())
-            data->setData(f, old->data(f));
-    if (cb->mimeData() && cb->mimeData()->hasImage()) data->setImageData(cb->mimeData()->imageData());
+    const QMimeData* old = cb->mimeData();
+    const auto* oldBitmap = dynamic_cast<const BitmapMimeData*>(old);
+    if (newBitmap.isEmpty() && oldBitmap) newBitmap = oldBitmap->Exact();
+    QMimeData* data = newBitmap.isEmpty() ? new QMimeData : new BitmapMimeData(newBitmap);
+    if (old) {
+        const bool bitmapFormats = !newBitmap.isEmpty() || oldBitmap;
+        for (const QString& f : oldBitmap ? oldBitmap->QMimeData::formats() : old->formats())
+            if (!bitmapFormats || (f != QLatin1String(kBitmapMime) && f != QLatin1String(kQtImageMime)))
+                data->setData(f, old->data(f));
+        if (!bitmapFormats && old->hasImage()) data->setImageData(old->imageData());
+    }
     add(*data);
     cb->setMimeData(data);
 }
@@ -114,11 +166,7 @@ void QtClipboardSystem::SetBitmap(const TBitmap& bmp) {
                               qsizetype(bmp.BytesPerLine()) * bmp.Height());
         s << bits;
     }
-    QImage img = imageOf(bmp);
-    addFormat([&](QMimeData& d) {
-        d.setData(kBitmapMime, exact);
-        d.setImageData(img);
-    });
+    addFormat([](QMimeData&) {}, exact);
     announced_.erase(CF_BITMAP);
     announcedFor_ = board() ? board()->mimeData() : nullptr;
 }

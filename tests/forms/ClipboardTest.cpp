@@ -2,7 +2,13 @@
 #include "QtClipboardSystem.h"
 #include "TestClipboardSystem.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -129,6 +135,40 @@ TEST(QtClipboard, TextAndExactBitmapRoundTrip) {
     Clipboard()->AnnounceFormat(CF_BITMAP);
     EXPECT_TRUE(Clipboard()->HasFormat(CF_BITMAP));
     EXPECT_THROW(Clipboard()->GetBitmap(got), EClipboardError);
+    SetClipboardSystem(nullptr);
+}
+
+// Resident memory now, from the kernel's account of the process; -1 where it has none.
+long long residentBytes() {
+    std::FILE* f = std::fopen("/proc/self/statm", "r");
+    if (!f) return -1;
+    long long pages = 0, resident = -1;
+    if (std::fscanf(f, "%lld %lld", &pages, &resident) != 2) resident = -1;
+    std::fclose(f);
+    return resident < 0 ? -1 : resident * sysconf(_SC_PAGESIZE);
+}
+
+TEST(QtClipboard, APutPictureIsHeldOnceAndShownToOthersAsAPicture) {
+    SetClipboardSystem(std::make_shared<QtClipboardSystem>());
+    TBitmap page(2000, 2000, pf24bit); // 16 MB of pixels
+    page.SetPixel(1999, 1999, clBlue);
+    const long long before = residentBytes();
+    Clipboard()->Assign(page);
+    const long long after = residentBytes();
+    if (before >= 0 && after >= 0) {
+        // The bitmap's bytes (16 MB) and nothing near a second copy of them.
+        EXPECT_LT(after - before, 24ll << 20);
+    }
+    // Other programs asking for a picture get the same pixels.
+    const QMimeData* d = QGuiApplication::clipboard()->mimeData();
+    ASSERT_TRUE(d && d->hasImage());
+    const QImage img = qvariant_cast<QImage>(d->imageData());
+    ASSERT_EQ(img.width(), 2000);
+    EXPECT_EQ(img.pixel(1999, 1999), qRgb(0, 0, 255));
+    EXPECT_EQ(img.pixel(0, 0), qRgb(255, 255, 255));
+    TBitmap got;
+    Clipboard()->GetBitmap(got);
+    EXPECT_EQ(got.GetPixel(1999, 1999), clBlue);
     SetClipboardSystem(nullptr);
 }
 
