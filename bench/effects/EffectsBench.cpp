@@ -2,7 +2,8 @@
 // steps, flip, mirror and video filters in memory, beside plain loops doing the same work.
 //   --write-pictures=DIR  writes DIR/page.bmp (4000 x 4000, 24-bit), DIR/clip.bmp (2000 x 2000,
 //                         8-bit) and DIR/pal.bmp (16 x 16, the page palette's 256 colours)
-//   --pictures=DIR        the file-to-file cases read those files (compare.sh passes it)
+//   --pictures=DIR        adds the file-to-file cases, which read those files
+//   --rotate IN OUT, --remap CLIP PAL OUT   one file-to-file run in a fresh process
 #include "BmpCodec.h"
 #include "Mapper.h"
 #include "Progress.h"
@@ -104,41 +105,38 @@ void BM_MapToPalette(benchmark::State& state) {
 BENCHMARK(BM_MapToPalette)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 // File to file, as the command-line tools work: read, work, write.
-void BM_RotateFile(benchmark::State& state) {
-    if (picturesDir.empty()) {
-        state.SkipWithError("needs --pictures=DIR");
-        return;
-    }
+void rotateFile(const std::string& in, const std::string& out) {
     TQuietProgress bar;
-    for (auto _ : state) {
-        TBitmap undo = ReadBmpFile(picturesDir + "/page.bmp");
-        TBitmap page(undo.Width(), undo.Height());
-        rotatepicture(undo, page, page.Width() / 2, page.Height() / 2, 1.0, 15, bar);
-        SaveBmpToFile(page, picturesDir + "/ours-rotated.bmp");
-    }
+    TBitmap undo = ReadBmpFile(in);
+    TBitmap page(undo.Width(), undo.Height());
+    rotatepicture(undo, page, page.Width() / 2, page.Height() / 2, 1.0, 15, bar);
+    SaveBmpToFile(page, out);
 }
-BENCHMARK(BM_RotateFile)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void remapFile(const std::string& in, const std::string& palette, const std::string& out) {
+    TQuietProgress bar;
+    TBitmap clip = ReadBmpFile(in);
+    TBitmap pal = ReadBmpFile(palette);
+    std::vector<PALETTEENTRY> e(256);
+    for (int i = 0; i < 256; ++i) {
+        TColor c = pal.GetPixel(i % 16, i / 16);
+        e[size_t(i)] = {std::uint8_t(GetRValue(c)), std::uint8_t(GetGValue(c)), std::uint8_t(GetBValue(c)),
+                        0};
+    }
+    maptopalette(CreatePalette(e), clip, bar);
+    SaveBmpToFile(clip, out);
+}
+
+// Registered only with --pictures=DIR, the files they work on.
+void BM_RotateFile(benchmark::State& state) {
+    for (auto _ : state)
+        rotateFile(picturesDir + "/page.bmp", picturesDir + "/ours-rotated.bmp");
+}
 
 void BM_RemapFile(benchmark::State& state) {
-    if (picturesDir.empty()) {
-        state.SkipWithError("needs --pictures=DIR");
-        return;
-    }
-    TQuietProgress bar;
-    for (auto _ : state) {
-        TBitmap clip = ReadBmpFile(picturesDir + "/clip.bmp");
-        TBitmap pal = ReadBmpFile(picturesDir + "/pal.bmp");
-        std::vector<PALETTEENTRY> e(256);
-        for (int i = 0; i < 256; ++i) {
-            TColor c = pal.GetPixel(i % 16, i / 16);
-            e[size_t(i)] = {std::uint8_t(GetRValue(c)), std::uint8_t(GetGValue(c)),
-                            std::uint8_t(GetBValue(c)), 0};
-        }
-        maptopalette(CreatePalette(e), clip, bar);
-        SaveBmpToFile(clip, picturesDir + "/ours-remapped.bmp");
-    }
+    for (auto _ : state)
+        remapFile(picturesDir + "/clip.bmp", picturesDir + "/pal.bmp", picturesDir + "/ours-remapped.bmp");
 }
-BENCHMARK(BM_RemapFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The page passes on a 4000 x 4000 page, each run on the same picture (restored outside the
 // timing), with a quiet bar.
@@ -347,6 +345,16 @@ BENCHMARK(BM_PlainSortfilt)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
+    // One conversion in a fresh process, as compare.sh times the command-line tools:
+    //   effects_bench --rotate IN.bmp OUT.bmp | --remap CLIP.bmp PAL.bmp OUT.bmp
+    if (argc == 4 && std::strcmp(argv[1], "--rotate") == 0) {
+        rotateFile(argv[2], argv[3]);
+        return 0;
+    }
+    if (argc == 5 && std::strcmp(argv[1], "--remap") == 0) {
+        remapFile(argv[2], argv[3], argv[4]);
+        return 0;
+    }
     std::vector<char*> rest;
     for (int i = 0; i < argc; ++i) {
         const char* a = argv[i];
@@ -358,6 +366,14 @@ int main(int argc, char** argv) {
             picturesDir = a + 11;
         else
             rest.push_back(argv[i]);
+    }
+    if (!picturesDir.empty()) {
+        benchmark::RegisterBenchmark("BM_RotateFile", BM_RotateFile)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark("BM_RemapFile", BM_RemapFile)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
     }
     int n = int(rest.size());
     benchmark::Initialize(&n, rest.data());
