@@ -17,6 +17,7 @@
 #include "TScrollBox.h"
 #include "TSpeedButton.h"
 #include "TStatusBar.h"
+#include "ToolCodes.h"
 #include "Toolpal.h"
 #include "imview.h"
 #include "jpegop.h"
@@ -30,15 +31,11 @@ namespace {
 // call becomes Pbook1->doapaste() and the stand-in goes.
 void doapastePending() {}
 
-bool moverpreviewing() {
-    return Form3->toolcode >= 101 && Form3->toolcode <= 108;
-}
-
 } // namespace
 
 // A pixel-mover preview is ended before most commands of the tool bar.
 void TPbook1::endmoverpreview() {
-    if (moverpreviewing()) donepv();
+    if (tools::isMover(Form3->toolcode)) donepv();
 }
 
 void TPbook1::opdlg() {

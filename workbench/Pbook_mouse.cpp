@@ -9,6 +9,7 @@
 #include "TShape.h"
 #include "TSpinEdit.h"
 #include "TTimer.h"
+#include "ToolCodes.h"
 #include "Toolpal.h"
 
 #include <algorithm>
@@ -45,27 +46,27 @@ void TPbook1::Timer1Timer(TObject*) {
 
 void TPbook1::set_t(int t) {
     TCanvas& c = ptbox1->Canvas();
-    if (t < 5 || t == 20) c.Pen.Mode = pmCopy;
-    if (t == 1) { // Eraser
+    if (tools::isFreehand(t) || t == tools::limeMarker) c.Pen.Mode = pmCopy;
+    if (t == tools::eraser) {
         Form3->leftcolor = clWhite;
         Form3->linewidth = std::max(Form3->linewidth, 10);
         Form3->do_colbox();
         c.Pen.Style = psSolid;
         brushstyle(c.Brush, bsSolid);
     }
-    if (t == 3) { // Pencil
+    if (t == tools::pencil) {
         Form3->leftcolor = 0x808080;
         if (Form3->SpinEdit1->Value() > 2) Form3->SpinEdit1->SetValue(2);
         Form3->do_colbox();
         c.Pen.Style = psSolid;
     }
-    if (t == 4) { // Pen
+    if (t == tools::pen) {
         Form3->leftcolor = 0xFF0000;
         if (Form3->SpinEdit1->Value() > 2) Form3->SpinEdit1->SetValue(1);
         Form3->do_colbox();
         c.Pen.Style = psSolid;
     }
-    if (t == 199) { // whole-page fill
+    if (t == tools::wholePageFill) {
         c.Pen.Width = 1;
         brushstyle(c.Brush, bsSolid);
         c.Pen.Style = psSolid;
@@ -73,7 +74,7 @@ void TPbook1::set_t(int t) {
         c.Pen.Color = Form3->rightcolor;
         brushcolor(c.Brush, Form3->rightcolor);
     }
-    if (xortools.has(t)) {
+    if (tools::xorTools.has(t)) {
         c.Pen.Width = 2;
         brushstyle(c.Brush, bsClear);
         c.Pen.Style = psSolid;
@@ -82,7 +83,7 @@ void TPbook1::set_t(int t) {
         firstoutline = true;
         pensetup = false;
     }
-    if (t == 22 || t == 23 || t == 229) {
+    if (tools::isBoxCapture(t)) {
         c.Pen.Width = 1;
         brushstyle(c.Brush, bsClear);
         c.Pen.Style = psSolid;
@@ -91,12 +92,12 @@ void TPbook1::set_t(int t) {
         firstoutline = true;
         pensetup = false;
     }
-    if (t == 20) { // Lime Green Marker
+    if (t == tools::limeMarker) {
         Form3->leftcolor = clInfoBk;
         Form3->do_colbox();
         c.Pen.Style = psSolid;
     }
-    if (t == 12) { // Bezier
+    if (t == tools::bezier) {
         c.Pen.Width = 1;
         brushstyle(c.Brush, bsClear);
         c.Pen.Style = psSolid;
@@ -104,16 +105,16 @@ void TPbook1::set_t(int t) {
         c.Pen.Color = clBlack;
         pensetup = false;
     }
-    if (t == 16) { // Flood Fill
+    if (t == tools::floodFill) {
         brushstyle(c.Brush, TBrushStyle(Form3->fillstyle));
         brushcolor(c.Brush, Form3->rightcolor);
     }
-    if (t == 153 || t == 154) {
+    if (t == tools::hGradientFill || t == tools::vGradientFill) {
         brushstyle(c.Brush, bsSolid);
         brushcolor(c.Brush, 1);
     }
-    if (t >= 200 && t <= 203) ptbox1->SetCursor(crArrow);
-    if (t >= 101 && t <= 108) {
+    if (tools::isZoomSpot(t)) ptbox1->SetCursor(crArrow);
+    if (tools::isMover(t)) {
         ptbox1->SetCursor(crArrow);
         moverlook();
     }
@@ -145,13 +146,13 @@ void TPbook1::fillbrush() {
 
 void TPbook1::drawband(int t, const TRect& r) {
     TCanvas& c = ptbox1->Canvas();
-    if (among(t, {5, 6, 155, 156, 157}))
+    if (tools::rectangleBands.has(t))
         c.Rectangle(r);
-    else if (t == 9 || t == 10)
+    else if (tools::roundRectangleBands.has(t))
         c.RoundRect(r.Left, r.Top, r.Right, r.Bottom, 20, 16);
-    else if (among(t, {13, 14, 24, 25, 152}))
+    else if (tools::ellipseBands.has(t))
         c.Ellipse(r);
-    else if (t == 11) {
+    else if (t == tools::line) {
         c.MoveTo(r.Left, r.Top);
         c.LineTo(r.Right, r.Bottom);
     }
@@ -159,46 +160,46 @@ void TPbook1::drawband(int t, const TRect& r) {
 
 void TPbook1::ptbox1MouseDown(TObject*, TMouseButton Button, TShiftState Shift, int X, int Y) {
     int t = Form3->toolcode;
-    if (t != 15) set_t(t);
+    if (t != tools::spray) set_t(t);
     if (Form3->pasteframe) {
         ptbox1->SetCursor(crHandPoint);
         mask1MDown(Button, Shift, X, Y);
         return;
     }
     mousedown = true;
-    if (t == 18) {
-        set_t(18);
+    if (t == tools::colorReplacer) {
+        set_t(tools::colorReplacer);
         pDownco(Button, Shift, X, Y);
         return;
     }
-    if (pointtools.has(t)) {
+    if (tools::pointTools.has(t)) {
         pDown(Button, Shift, X, Y);
         return;
     }
-    if (among(t, {22, 23, 229})) {
+    if (tools::isBoxCapture(t)) {
         ptbox1->SetCursor(crCross);
         capboxMouseDown(X, Y);
         return;
     }
-    if (among(t, {19, 21, 109})) {
+    if (tools::isLassoCapture(t)) {
         ptbox1->SetCursor(crDefault);
         polycopyDown(Button, X, Y);
         return;
     }
-    if (t == 12) {
+    if (t == tools::bezier) {
         ptbox1->SetCursor(crDefault);
         pDownbez(Button, Shift, X, Y);
         return;
     }
     TCanvas& c = ptbox1->Canvas();
-    if (t == 17) { // Color Sampler
+    if (t == tools::colorSampler) {
         TColor picked = c.Pixels(X, Y);
         if (Button == mbRight) Form3->rightcolor = picked;
         if (Button == mbLeft) Form3->leftcolor = picked;
         Form3->showcfcb();
         return;
     }
-    if (t == 217) {
+    if (t == tools::replaceWithClip) {
         Image2->Picture().Assign(ptbox1->Picture());
         clipreplace(c.Pixels(X, Y));
         return;
@@ -208,7 +209,7 @@ void TPbook1::ptbox1MouseDown(TObject*, TMouseButton Button, TShiftState Shift, 
         downx = X;
         downy = Y;
     }
-    if (shapetools.has(t)) Image2->Picture().Assign(ptbox1->Picture());
+    if (tools::shapeTools.has(t)) Image2->Picture().Assign(ptbox1->Picture());
     buttondown = true;
     c.MoveTo(X, Y);
     set_t(t);
@@ -217,8 +218,8 @@ void TPbook1::ptbox1MouseDown(TObject*, TMouseButton Button, TShiftState Shift, 
 
 void TPbook1::ptbox1MouseMove(TObject*, TShiftState Shift, int X, int Y) {
     int t = Form3->toolcode;
-    if (t >= 200 && t <= 203) zoomspotfollow(X, Y);
-    if (t >= 101 && t <= 108) {
+    if (tools::isZoomSpot(t)) zoomspotfollow(X, Y);
+    if (tools::isMover(t)) {
         // The marker sits in the scroll box, beside the pointer.
         int a = X + std::min(ptbox1->Left(), 0);
         int b = Y + std::min(ptbox1->Top(), 0);
@@ -231,24 +232,24 @@ void TPbook1::ptbox1MouseMove(TObject*, TShiftState Shift, int X, int Y) {
         mask1MMove(Shift, X, Y);
         return;
     }
-    if (t == 18) {
+    if (t == tools::colorReplacer) {
         pveCo(Shift, X, Y);
         return;
     }
-    if (!mousedown && t != 7 && t != 8) return;
-    if (among(t, {19, 21, 109})) {
+    if (!mousedown && t != tools::polygon && t != tools::filledPolygon) return;
+    if (tools::isLassoCapture(t)) {
         polycopypve(Shift, X, Y);
         return;
     }
-    if (among(t, {22, 23, 229})) {
+    if (tools::isBoxCapture(t)) {
         capboxMouseMove(X, Y);
         return;
     }
-    if (pointmovetools.has(t)) {
+    if (tools::pointMoveTools.has(t)) {
         pve(Shift, X, Y);
         return;
     }
-    if (t == 12) {
+    if (t == tools::bezier) {
         pvebez(Shift, X, Y);
         return;
     }
@@ -257,11 +258,11 @@ void TPbook1::ptbox1MouseMove(TObject*, TShiftState Shift, int X, int Y) {
     c.Pen.Color = Form3->leftcolor;
     brushcolor(c.Brush, Form3->rightcolor);
     c.Pen.Width = Form3->penwidth;
-    if (t < 5) c.Pen.Mode = pmCopy;
-    if (t == 20) c.Pen.Mode = pmMask;
-    if (t < 5 || t == 20) c.LineTo(X, Y);
-    if (among(t, {5, 9, 13, 24})) brushstyle(c.Brush, bsClear);
-    if (shapetools.has(t)) {
+    if (tools::isFreehand(t)) c.Pen.Mode = pmCopy;
+    if (t == tools::limeMarker) c.Pen.Mode = pmMask;
+    if (tools::isFreehand(t) || t == tools::limeMarker) c.LineTo(X, Y);
+    if (tools::isOutlineShape(t)) brushstyle(c.Brush, bsClear);
+    if (tools::shapeTools.has(t)) {
         outline = Rect(downx, downy, X, Y);
         c.Pen.Width = 1;
         c.Pen.Color = clBlack;
@@ -274,14 +275,14 @@ void TPbook1::ptbox1MouseMove(TObject*, TShiftState Shift, int X, int Y) {
 
 void TPbook1::ptbox1MouseUp(TObject*, TMouseButton Button, TShiftState Shift, int X, int Y) {
     int t = Form3->toolcode;
-    if (t >= 200 && t <= 203) {
+    if (tools::isZoomSpot(t)) {
         ptbox1->SetCursor(crDefault);
         dozoomspot(X, Y, t);
-        Form3->toolcode = 0;
+        Form3->toolcode = tools::noTool;
     }
     // The last rubber band comes off the page before the final figure goes on, wherever the
     // release happened (the gradient rectangles keep their own frame rule below).
-    if ((shapetools.has(t) && !among(t, {155, 156, 157})) || t == 11) {
+    if ((tools::shapeTools.has(t) && !tools::isGradientRectangle(t)) || t == tools::line) {
         if (!firstoutline) drawband(t, prevoutline);
         firstoutline = true;
     }
@@ -292,56 +293,56 @@ void TPbook1::ptbox1MouseUp(TObject*, TMouseButton Button, TShiftState Shift, in
         mask1MUp(Button, Shift, X, Y);
         return;
     }
-    if (t == 18) {
+    if (t == tools::colorReplacer) {
         pUpCo(Button, Shift, X, Y);
         return;
     }
-    if (among(t, {22, 23, 229})) {
+    if (tools::isBoxCapture(t)) {
         ptbox1->SetCursor(crDefault);
         capboxMouseUp(X, Y);
         return;
     }
-    if (pointtools.has(t)) {
+    if (tools::pointTools.has(t)) {
         pUp(Button, Shift, X, Y);
         return;
     }
-    if (among(t, {19, 21, 109})) {
+    if (tools::isLassoCapture(t)) {
         polycopyUp(Button, X, Y);
         return;
     }
-    if (t == 12) {
+    if (t == tools::bezier) {
         pUpbez(Button, Shift, X, Y);
         return;
     }
     buttondown = false;
     TCanvas& c = ptbox1->Canvas();
-    if (t >= 155 && t <= 157) {
+    if (tools::isGradientRectangle(t)) {
         c.Rectangle(downx, downy, X, Y);
         brushstyle(c.Brush, bsSolid);
         brushcolor(c.Brush, Form3->rightcolor);
         c.Pen.Mode = pmCopy;
         c.Pen.Color = Form3->rightcolor;
-        if (t == 155) Hdogradboxfill(downx, downy, X, Y);
-        if (t == 156) Vdogradboxfill(downx, downy, X, Y);
-        if (t == 157) Hdogradrectfill(downx, downy, X, Y);
+        if (t == tools::hGradientRectangle) Hdogradboxfill(downx, downy, X, Y);
+        if (t == tools::vGradientRectangle) Vdogradboxfill(downx, downy, X, Y);
+        if (t == tools::gradientFrame) Hdogradrectfill(downx, downy, X, Y);
         return;
     }
     c.Pen.Mode = pmCopy;
     c.Pen.Style = psSolid;
-    if (shapetools.has(t)) {
+    if (tools::shapeTools.has(t)) {
         brushstyle(c.Brush, bsSolid);
         brushcolor(c.Brush, Form3->rightcolor);
         c.Pen.Width = Form3->linewidth;
         c.Pen.Color = Form3->leftcolor;
-        if (filledshapes.has(t)) fillbrush();
-        if (among(t, {5, 9, 13, 24})) brushstyle(c.Brush, bsClear);
+        if (tools::filledShapes.has(t)) fillbrush();
+        if (tools::isOutlineShape(t)) brushstyle(c.Brush, bsClear);
     }
     c.Pen.Style = psInsideFrame;
-    if (t == 5 || t == 6) c.Rectangle(downx, downy, X, Y);
-    if (t == 9 || t == 10) c.RoundRect(downx, downy, X, Y, 20, 16);
-    if (t == 13 || t == 14) c.Ellipse(downx, downy, X, Y);
-    if (t == 24 || t == 25) capcircle(downx, downy, X, Y);
-    if (t == 152) globe(downx, downy, X, Y);
+    if (t == tools::rectangle || t == tools::filledRectangle) c.Rectangle(downx, downy, X, Y);
+    if (tools::roundRectangleBands.has(t)) c.RoundRect(downx, downy, X, Y, 20, 16);
+    if (t == tools::circle || t == tools::filledCircle) c.Ellipse(downx, downy, X, Y);
+    if (t == tools::captureCircle || t == tools::specialOutlineCircle) capcircle(downx, downy, X, Y);
+    if (t == tools::gradientGlobe) globe(downx, downy, X, Y);
     mousedown = false;
 }
 
@@ -353,5 +354,5 @@ void TPbook1::spinpenChange(TObject*) {
     Form3->penwidth = w;
     ptbox1->Canvas().Pen.Width = w;
     Form3->drawlinwid();
-    if (Form3->toolcode >= 101 && Form3->toolcode <= 108) Form3->refreshmoverbox();
+    if (tools::isMover(Form3->toolcode)) Form3->refreshmoverbox();
 }

@@ -5,6 +5,7 @@
 #include "Pbook_mouse_pixels.h"
 #include "TImage.h"
 #include "TShape.h"
+#include "ToolCodes.h"
 #include "Toolpal.h"
 #include "bez.h"
 
@@ -45,7 +46,7 @@ void TPbook1::pDownbez(TMouseButton, TShiftState, int X, int Y) {
         downy = Y;
     }
     buttondown = !buttondown;
-    set_t(12);
+    set_t(tools::bezier);
     Repaint();
 }
 
@@ -54,7 +55,7 @@ void TPbook1::pvebez(TShiftState, int X, int Y) {
     bool grabbed = bezgrab1 || bezgrab2 || bezgrab3 || bezgrab4;
     // The pen is set again each time, so what is erased is drawn exactly as it was.
     if (buttondown && !grabbed && !bezplaced) {
-        set_t(12);
+        set_t(tools::bezier);
         outline = Rect(downx, downy, X, Y);
         if (!firstoutline) drawband(11, prevoutline);
         drawband(11, outline);
@@ -62,7 +63,7 @@ void TPbook1::pvebez(TShiftState, int X, int Y) {
         firstoutline = false;
     }
     if (bezplaced && mousedown && (!buttondown || bezdragging)) {
-        set_t(12);
+        set_t(tools::bezier);
         if (!firstoutline) bezcurve(c, bezshown);
         TPoint at = Point(X, Y);
         if (bezgrab1) bezstart = at;
@@ -100,7 +101,7 @@ void TPbook1::pUpbez(TMouseButton Button, TShiftState, int X, int Y) {
             after();
             return;
         }
-        set_t(12);
+        set_t(tools::bezier);
         for (int i = 0; i < 4; ++i)
             placehandle(i);
         for (TShape* s : {s1, s2, s3, s4}) {
@@ -130,7 +131,7 @@ void TPbook1::pUpbez(TMouseButton Button, TShiftState, int X, int Y) {
         bezgrab1 = bezgrab2 = bezgrab3 = bezgrab4 = false;
         bezdragging = false;
         buttondown = false;
-        set_t(12);
+        set_t(tools::bezier);
         bezstart = bezend = bezctl1 = bezctl2 = TPoint{};
         bezshown = {};
         mousedown = false;
@@ -141,7 +142,7 @@ void TPbook1::pUpbez(TMouseButton Button, TShiftState, int X, int Y) {
     bool* grabs[] = {&bezgrab1, &bezgrab2, &bezgrab3, &bezgrab4};
     for (int i = 0; i < 4; ++i)
         if (*grabs[i]) {
-            set_t(12);
+            set_t(tools::bezier);
             *grabs[i] = false;
             placehandle(i);
         }
@@ -149,7 +150,7 @@ void TPbook1::pUpbez(TMouseButton Button, TShiftState, int X, int Y) {
 }
 
 void TPbook1::remove_boxes() {
-    set_t(12);
+    set_t(tools::bezier);
     for (TShape* s : {s1, s2, s3, s4})
         s->Hide();
     // Only a curve that is on the page is drawn again, which takes it off.

@@ -8,6 +8,7 @@
 #include "TImage.h"
 #include "TListBox.h"
 #include "TSpinEdit.h"
+#include "ToolCodes.h"
 #include "Toolpal.h"
 
 #include <algorithm>
@@ -41,20 +42,20 @@ void TPbook1::pDown(TMouseButton, TShiftState, int X, int Y) {
         }
     }
     buttondown = true;
-    if (t == 11) set_t(11);
-    if (t == 7 || t == 8) {
+    if (t == tools::line) set_t(tools::line);
+    if (t == tools::polygon || t == tools::filledPolygon) {
         if (!pensetup) set_t(t);
         pensetup = true;
     }
-    if (t == 153) {
+    if (t == tools::hGradientFill) {
         Hdogradfill(X, Y);
         return;
     }
-    if (t == 154) {
+    if (t == tools::vGradientFill) {
         Vdogradfill(X, Y);
         return;
     }
-    if (t == 16) { // Flood Fill
+    if (t == tools::floodFill) {
         set_itback();
         TCanvas& c = ptbox1->Canvas();
         c.Pen.Color = Form3->leftcolor;
@@ -62,7 +63,7 @@ void TPbook1::pDown(TMouseButton, TShiftState, int X, int Y) {
         fillbrush();
         c.FloodFill(X, Y, c.Pixels(X, Y), fsSurface);
     }
-    if (t == 15) do_spray(X, Y);
+    if (t == tools::spray) do_spray(X, Y);
 }
 
 void TPbook1::pve(TShiftState, int X, int Y) {
@@ -72,40 +73,40 @@ void TPbook1::pve(TShiftState, int X, int Y) {
     c.Pen.Color = PaletteRelative(Form3->leftcolor);
     brushcolor(c.Brush, PaletteRelative(Form3->rightcolor));
     c.Pen.Width = Form3->penwidth;
-    if (t == 7 || t == 8 || t == 11) {
+    if (t == tools::polygon || t == tools::filledPolygon || t == tools::line) {
         outline = Rect(downx, downy, X, Y);
         c.Pen.Width = 1;
         c.Pen.Color = clBlack;
         c.Pen.Mode = pmNotXor;
-        if (t == 11) { // polygons show no rubber band
+        if (t == tools::line) { // polygons show no rubber band
             if (!firstoutline) drawband(11, prevoutline);
             drawband(11, outline);
         }
         prevoutline = outline;
         firstoutline = false;
     }
-    if (t == 15) do_spray(X, Y);
+    if (t == tools::spray) do_spray(X, Y);
 }
 
 void TPbook1::pUp(TMouseButton Button, TShiftState, int X, int Y) {
     buttondown = false;
     int t = Form3->toolcode;
     TCanvas& c = ptbox1->Canvas();
-    if (t >= 101 && t <= 108) {
+    if (tools::isMover(t)) {
         nudgeselection(moverx + 1, movery + 1, t, SpinEdit3->Value(), SpinEdit4->Value());
         return;
     }
-    if (t == 7 || t == 8 || t == 11) {
+    if (t == tools::polygon || t == tools::filledPolygon || t == tools::line) {
         c.Pen.Mode = pmCopy;
         c.Pen.Width = Form3->linewidth;
         c.Pen.Color = Form3->leftcolor;
     }
-    if (t == 11) {
+    if (t == tools::line) {
         c.MoveTo(downx, downy);
         c.LineTo(X, Y);
         return;
     }
-    if (t == 7 || t == 8) {
+    if (t == tools::polygon || t == tools::filledPolygon) {
         downx = X;
         downy = Y;
         mousedown = false;
@@ -126,7 +127,7 @@ void TPbook1::pUp(TMouseButton Button, TShiftState, int X, int Y) {
             figure.reserve(500);
             for (int i = 1; i <= 500; ++i)
                 figure.push_back(polypoints[i]);
-            if (t == 7) {
+            if (t == tools::polygon) {
                 c.Polyline(figure);
             } else {
                 fillbrush();
@@ -139,7 +140,7 @@ void TPbook1::pUp(TMouseButton Button, TShiftState, int X, int Y) {
         }
     }
     c.Pen.Mode = pmCopy;
-    if (t == 15) do_spray(X, Y);
+    if (t == tools::spray) do_spray(X, Y);
     Repaint();
 }
 

@@ -16,6 +16,7 @@
 #include "TSpinEdit.h"
 #include "TStatusBar.h"
 #include "TTrackBar.h"
+#include "ToolCodes.h"
 #include "Toolpal.h"
 #include "Zoompic.h"
 #include "imview.h"
@@ -182,12 +183,12 @@ void TPbook1::donepv() {
     clpmap1->Picture().Clear();
     morfimage1->Picture().Clear();
     Image2->Picture().Assign(ptbox1->Picture());
-    Form3->toolcode = 0;
+    Form3->toolcode = tools::noTool;
 }
 
 void TPbook1::clearit() {
     Image2->Picture().Assign(ptbox1->Picture());
-    set_t(199);
+    set_t(tools::wholePageFill);
     const TPicture& page = ptbox1->Picture();
     ptbox1->Canvas().Rectangle(0, 0, page.Width(), page.Height());
 }

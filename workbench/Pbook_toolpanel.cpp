@@ -13,6 +13,7 @@
 #include "TShape.h"
 #include "TSpeedButton.h"
 #include "TSpinEdit.h"
+#include "ToolCodes.h"
 #include "Toolpal.h"
 #include "Toolpal_glyphs.h"
 #include "Toolpal_placeholders.h"
@@ -147,7 +148,7 @@ void TPbook1::SpeedButton16Click(TObject*) {
 
 // The marker steps out from under the pointer; the page's mouse-move puts it beside it again.
 void TPbook1::shpmovMouseMove(TObject*, TShiftState, int X, int Y) {
-    if (!Form3 || Form3->toolcode < 101 || Form3->toolcode > 108) return;
+    if (!Form3 || !tools::isMover(Form3->toolcode)) return;
     shpmov->SetLeft(X - 300);
     shpmov->SetTop(Y - 300);
 }

@@ -12,6 +12,7 @@
 #include "TPanel.h"
 #include "TSpeedButton.h"
 #include "TSpinEdit.h"
+#include "ToolCodes.h"
 #include "Toolpal_glyphs.h"
 #include "Toolpal_placeholders.h"
 
@@ -358,7 +359,7 @@ void TForm3::FormCreate(TObject*) {
     leftcolor = clBlack;
     pasteframe = false;
     fillstyle = 0;
-    toolcode = 0;
+    toolcode = tools::noTool;
     linewidth = 1;
     penwidth = 1;
     normalfill = true;

@@ -6,14 +6,9 @@
 #include "TPaintBox.h"
 #include "TPanel.h"
 #include "TSpinEdit.h"
+#include "ToolCodes.h"
 #include "Toolpal.h"
 #include "Toolpal_placeholders.h"
-
-namespace {
-bool ismover(int code) {
-    return code >= 101 && code <= 108;
-}
-} // namespace
 
 void TForm3::drawbox(TImage* box) {
     TCanvas& c = box->Picture().Bitmap().Canvas();
@@ -87,7 +82,7 @@ void TForm3::SpinEdit1Change(TObject*) {
     if (Pbook1) Pbook1->ptbox1->Picture().Bitmap().Canvas().Pen.Width = penwidth;
     if (linewidth > 0) drawlinwid();
     Canvas().Pen.Width = kept;
-    if (ismover(toolcode) && Pbook1) refreshmoverbox();
+    if (tools::isMover(toolcode) && Pbook1) refreshmoverbox();
 }
 
 void TForm3::SpeedButton1Click(TObject*) {
@@ -98,19 +93,19 @@ void TForm3::SpeedButton1Click(TObject*) {
 void TForm3::SpeedButton32Click(TObject*) {
     linewidth = 5;
     drawlinwid();
-    if (ismover(toolcode)) refreshmoverbox();
+    if (tools::isMover(toolcode)) refreshmoverbox();
 }
 
 void TForm3::SpeedButton33Click(TObject*) {
     linewidth = 20;
     drawlinwid();
-    if (ismover(toolcode)) refreshmoverbox();
+    if (tools::isMover(toolcode)) refreshmoverbox();
 }
 
 void TForm3::SpeedButton34Click(TObject*) {
     linewidth = 30;
     drawlinwid();
-    if (ismover(toolcode)) refreshmoverbox();
+    if (tools::isMover(toolcode)) refreshmoverbox();
 }
 
 void TForm3::colourboxclick(TMouseButton Button, int X, int Y) {

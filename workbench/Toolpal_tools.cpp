@@ -10,6 +10,7 @@
 #include "TShape.h"
 #include "TSpeedButton.h"
 #include "TSpinEdit.h"
+#include "ToolCodes.h"
 #include "Toolpal.h"
 #include "Toolpal_placeholders.h"
 #include "Zoompic.h"
@@ -17,12 +18,6 @@
 
 #include <cstdlib>
 #include <ctime>
-
-namespace {
-bool ismover(int code) {
-    return code >= 101 && code <= 108;
-}
-} // namespace
 
 void TForm3::choose(int code) {
     toolcode = code;
@@ -52,7 +47,7 @@ void TForm3::refreshmoverbox() {
 void TForm3::do_tool(std::uint8_t code) {
     TPbook1& pb = *Pbook1;
     if (pb.Chkanimate1->Checked()) pb.doneanim();
-    if (code >= 200 && code <= 202) {
+    if (code >= tools::zoomSpotX8 && code <= tools::zoomSpotX2) {
         pb.ptbox1->SetCursor(crDefault);
         toolpal_pending::hidezoomspot();
     }
@@ -93,7 +88,7 @@ void TForm3::do_tool(std::uint8_t code) {
     pb.bezhandles = false;
     pb.firstoutline = true;
     pb.mousedown = false;
-    if (ismover(toolcode))
+    if (tools::isMover(toolcode))
         refreshmoverbox();
     else if (pb.shpmov->Visible())
         pb.shpmov->Hide();
@@ -104,72 +99,72 @@ void TForm3::do_tool(std::uint8_t code) {
 // Drawing tools.
 void TForm3::BitBtn13Click(TObject*) {
     drawlinwid();
-    choose(1);
+    choose(tools::eraser);
 }
 void TForm3::BitBtn5Click(TObject*) {
-    choose(2);
+    choose(tools::paintBrush);
 }
 void TForm3::BitBtn3Click(TObject*) {
-    choose(3);
+    choose(tools::pencil);
 }
 void TForm3::BitBtn4Click(TObject*) {
-    choose(4);
+    choose(tools::pen);
 }
 void TForm3::BitBtn2Click(TObject*) {
-    choose(5);
+    choose(tools::rectangle);
 }
 void TForm3::BitBtn6Click(TObject*) {
-    choose(6);
+    choose(tools::filledRectangle);
 }
 void TForm3::BitBtn12Click(TObject*) {
     outlinereset();
-    choose(7);
+    choose(tools::polygon);
 }
 void TForm3::BitBtn14Click(TObject*) {
     outlinereset();
-    choose(8);
+    choose(tools::filledPolygon);
 }
 void TForm3::BitBtn7Click(TObject*) {
-    choose(9);
+    choose(tools::roundRectangle);
 }
 void TForm3::BitBtn9Click(TObject*) {
-    choose(10);
+    choose(tools::filledRoundRectangle);
 }
 void TForm3::BitBtn15Click(TObject*) {
-    choose(11);
+    choose(tools::line);
 }
 void TForm3::BitBtn16Click(TObject*) {
     TPbook1& pb = *Pbook1;
     pb.bezplaced = false;
     pb.bezgrab1 = pb.bezgrab2 = pb.bezgrab3 = pb.bezgrab4 = false;
     pb.bezdragging = false;
-    choose(12);
+    choose(tools::bezier);
 }
 void TForm3::BitBtn10Click(TObject*) {
-    choose(13);
+    choose(tools::circle);
 }
 void TForm3::BitBtn11Click(TObject*) {
-    choose(14);
+    choose(tools::filledCircle);
 }
 void TForm3::BitBtn18Click(TObject*) {
-    choose(16);
+    choose(tools::floodFill);
 }
 void TForm3::BitBtn29Click(TObject*) {
-    choose(17);
+    choose(tools::colorSampler);
     Pbook1->mousedown = false;
 }
 void TForm3::BitBtn30Click(TObject*) {
-    choose(18);
+    choose(tools::colorReplacer);
     Pbook1->mousedown = false;
 }
 void TForm3::BitBtn31Click(TObject*) {
     Clipboard()->Clear();
     outlinereset();
-    choose(19);
+    choose(tools::colorReplacerPolygon);
 }
 void TForm3::BitBtn32Click(TObject*) {
     if (linewidth < 10) linewidth = 10;
-    choose(20);
+    choose(tools::limeMarker);
     Pbook1->mousedown = false;
 }
 
@@ -180,7 +175,7 @@ void TForm3::BitBtn17Click(TObject*) {
 }
 void TForm3::plainbut1Click(TObject*) {
     if (linewidth < 10) linewidth = 10;
-    choose(15);
+    choose(tools::spray);
     std::srand(unsigned(std::time(nullptr)));
 }
 void TForm3::mixbut1Click(TObject* Sender) {
@@ -201,64 +196,64 @@ void TForm3::BitBtn1Click(TObject*) {
 // Outline and capture tools.
 void TForm3::BitBtn19Click(TObject*) {
     outlinereset();
-    choose(21);
+    choose(tools::lassoOutline);
 }
 void TForm3::BitBtn20Click(TObject*) {
     outlinereset();
-    choose(22);
+    choose(tools::rectangleOutline);
 }
 void TForm3::BitBtn21Click(TObject*) {
     Clipboard()->Clear();
     outlinereset();
-    choose(23);
+    choose(tools::cut);
 }
 void TForm3::BitBtn28Click(TObject*) {
     outlinereset();
-    choose(24);
+    choose(tools::captureCircle);
 }
 void TForm3::BitBtn34Click(TObject*) {
     outlinereset();
-    choose(25);
+    choose(tools::specialOutlineCircle);
     toolpal_pending::hideoptionsteps();
 }
 void TForm3::BitBtn8Click(TObject*) {
     outlinereset();
-    choose(109);
+    choose(tools::specialOutline);
     toolpal_pending::hideoptionsteps();
 }
 void TForm3::BitBtn23Click(TObject*) {
-    choose(217);
+    choose(tools::replaceWithClip);
     Pbook1->mousedown = false;
 }
 void TForm3::BitBtn25Click(TObject*) {
     outlinereset();
-    choose(229);
+    choose(tools::specialRectangle);
 }
 
 // Pixel movers.
 void TForm3::pm1Click(TObject*) {
-    choose(101);
+    choose(tools::moveRight);
 }
 void TForm3::pm2Click(TObject*) {
-    choose(102);
+    choose(tools::moveLeft);
 }
 void TForm3::pm3Click(TObject*) {
-    choose(103);
+    choose(tools::moveUp);
 }
 void TForm3::pm4Click(TObject*) {
-    choose(104);
+    choose(tools::moveDown);
 }
 void TForm3::pm5Click(TObject*) {
-    choose(105);
+    choose(tools::moveDownLeft);
 }
 void TForm3::pm6Click(TObject*) {
-    choose(106);
+    choose(tools::moveDownRight);
 }
 void TForm3::pm7Click(TObject*) {
-    choose(107);
+    choose(tools::moveUpLeft);
 }
 void TForm3::pm8Click(TObject*) {
-    choose(108);
+    choose(tools::moveUpRight);
 }
 void TForm3::BitBtn44Click(TObject*) {
     pmoverpanel1->Hide();
@@ -272,44 +267,44 @@ void TForm3::pickgradient(int code) {
     choose(code);
 }
 void TForm3::gradbut2Click(TObject*) {
-    pickgradient(152);
+    pickgradient(tools::gradientGlobe);
 }
 void TForm3::gradbut3Click(TObject*) {
-    pickgradient(153);
+    pickgradient(tools::hGradientFill);
 }
 void TForm3::gradbut8Click(TObject*) {
-    pickgradient(154);
+    pickgradient(tools::vGradientFill);
 }
 void TForm3::gradbut5Click(TObject*) {
-    pickgradient(155);
+    pickgradient(tools::hGradientRectangle);
 }
 void TForm3::gradbut6Click(TObject*) {
-    pickgradient(156);
+    pickgradient(tools::vGradientRectangle);
 }
 void TForm3::gradbut4Click(TObject*) {
-    pickgradient(157);
+    pickgradient(tools::gradientFrame);
 }
 
 // One-shot filters: they run once and leave no tool chosen.
 void TForm3::SpeedButton6Click(TObject*) {
-    choose(161);
+    choose(tools::softFocusFilter);
     Pbook1->doblend();
-    toolcode = 0;
+    toolcode = tools::noTool;
 }
 void TForm3::SpeedButton7Click(TObject*) {
-    choose(162);
+    choose(tools::blendFilter);
     Pbook1->doblend2();
-    toolcode = 0;
+    toolcode = tools::noTool;
 }
 void TForm3::SpeedButton8Click(TObject*) {
-    choose(162);
+    choose(tools::blendFilter);
     Pbook1->doblend3(false);
-    toolcode = 0;
+    toolcode = tools::noTool;
 }
 void TForm3::SpeedButton9Click(TObject*) {
-    choose(162);
+    choose(tools::blendFilter);
     Pbook1->doblend3(true);
-    toolcode = 0;
+    toolcode = tools::noTool;
 }
 void TForm3::BitBtn22Click(TObject*) {
     Panel7->Hide();
