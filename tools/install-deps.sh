@@ -5,7 +5,7 @@ set -euo pipefail
 
 build_pkgs=(qt6-base-dev libjpeg62-turbo-dev libavformat-dev libavcodec-dev libswscale-dev
             libswresample-dev libsdl2-dev libgtest-dev libbenchmark-dev fonts-liberation fonts-wine xvfb xauth
-            cmake g++ make pkg-config)
+            poppler-utils cmake g++ make pkg-config)
 bench_pkgs=(imagemagick libjpeg-turbo-progs ffmpeg)
 view_pkgs=(xvfb openbox xdotool imagemagick)
 

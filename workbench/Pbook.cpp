@@ -19,6 +19,7 @@ TPbook1::TPbook1(TComponent* AOwner) : TForm(AOwner) {
     wireFiles();
     wireClipboard();
     wireEffects();
+    wirePrint();
     bgprogress.SetBar(bg1);
     SetAcceptFiles(true);
 

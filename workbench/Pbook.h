@@ -317,6 +317,14 @@ public:
     // Clipboard commands (Pbook_clipboard.cpp).
     TMenuItem *Windowmenu = nullptr, *Freetheclipboard1 = nullptr;
     void wireClipboard(); // binds the Window menu's clipboard item
+
+    // Printing (Pbook_print.cpp): the print previewer, filled from the page.
+    TMenuItem* PrintOptions1 = nullptr;    // File > "&Print Options"
+    TSpeedButton* SpeedButton50 = nullptr; // "Print and Fax Manager"
+    void wirePrint();                      // binds the print menu item and button
+    void doprint();
+    void SpeedButton50Click(TObject* Sender);
+    void PrintOptions1Click(TObject* Sender);
     void Freetheclipboard1Click(TObject* Sender);
 
 private:

@@ -108,6 +108,7 @@ void TPbook1::createControls() {
     menuItem(this, Filemenu, "N3", "-");
     BrowseImages1 = menuItem(this, Filemenu, "BrowseImages1", "&Browse Images");
     JpegSaveOptions1 = menuItem(this, Filemenu, "JpegSaveOptions1", "&JPEG Options");
+    PrintOptions1 = menuItem(this, Filemenu, "PrintOptions1", "&Print Options");
     menuItem(this, Filemenu, "N1", "-");
     Exit1 = menuItem(this, Filemenu, "Exit1", "E&xit");
     Editmenu = menuItem(this, MainMenu1->Items(), "Editmenu", "&Edit");
@@ -149,6 +150,7 @@ void TPbook1::createControls() {
     SpeedButton46 =
         toolBarButton(this, Panel3, "SpeedButton46", "Copy", "Copy entire page to clipboard", 514, 48);
     SpeedButton44 = toolBarButton(this, Panel3, "SpeedButton44", "Palette", "Load tool palette", 564, 48);
+    SpeedButton50 = toolBarButton(this, Panel3, "SpeedButton50", "Print", "Print and Fax Manager", 614, 48);
 
     // ---- Status bar StatusBar1 and progress bar bg1 along the bottom (the bar above) ----
     StatusBar1 = make<TStatusBar>(this, this, "StatusBar1");

@@ -40,8 +40,10 @@ TResizeForm::TResizeForm(TComponent* AOwner)
     SetClientWidth(436);
     SetClientHeight(292);
 
-    Label1 = new TLabel(this, this);
+    Label1 = new TLabel3d(this, this);
     Label1->SetName("Label1");
+    Label1->SetAStyle3D(Raised3d);
+    Label1->SetAShadeLTSet(false);
     Label1->SetBounds(16, 14, 40, 16);
     Label1->SetCaption("Width");
     SpinEdit1 = new TSpinEdit(this, this);
@@ -50,8 +52,10 @@ TResizeForm::TResizeForm(TComponent* AOwner)
     SpinEdit1->SetMinValue(0);
     SpinEdit1->SetMaxValue(4000);
 
-    Label2 = new TLabel(this, this);
+    Label2 = new TLabel3d(this, this);
     Label2->SetName("Label2");
+    Label2->SetAStyle3D(Raised3d);
+    Label2->SetAShadeLTSet(false);
     Label2->SetBounds(16, 46, 40, 16);
     Label2->SetCaption("Height");
     SpinEdit2 = new TSpinEdit(this, this);

@@ -1,5 +1,6 @@
 #pragma once
 #include "Forms.h"
+#include "Mylabel.h"
 #include "TBitBtn.h"
 #include "TLabel.h"
 #include "TRadioGroup.h"
@@ -15,8 +16,8 @@ class TResizeForm : public TForm {
 public:
     explicit TResizeForm(TComponent* AOwner = nullptr);
 
-    TLabel* Label1; // "Width"
-    TLabel* Label2; // "Height"
+    TLabel3d* Label1; // "Width", raised
+    TLabel3d* Label2; // "Height", raised
     TSpinEdit* SpinEdit1;
     TSpinEdit* SpinEdit2;
     TRadioGroup* RadioGroup1;

@@ -2,6 +2,7 @@
 // steps, flip, mirror and video filters in memory, beside plain loops doing the same work.
 //   --write-pictures=DIR  writes DIR/page.bmp (4000 x 4000, 24-bit), DIR/clip.bmp (2000 x 2000,
 //                         8-bit) and DIR/pal.bmp (16 x 16, the page palette's 256 colours)
+//                         and the fax sheets of DitherBench.cpp
 //   --pictures=DIR        adds the file-to-file cases, which read those files
 //   --rotate IN OUT, --remap CLIP PAL OUT   one file-to-file run in a fresh process
 #include "BmpCodec.h"
@@ -19,6 +20,10 @@
 #include <random>
 #include <string>
 #include <vector>
+
+// DitherBench.cpp
+extern std::string ditherPicturesDir;
+void writeditherpictures(const std::string& dir);
 
 namespace {
 
@@ -76,6 +81,7 @@ void writepictures(const std::string& dir) {
         pal.SetPixel(i % 16, i / 16,
                      RGB(page[size_t(i)].peRed, page[size_t(i)].peGreen, page[size_t(i)].peBlue));
     SaveBmpToFile(pal, dir + "/pal.bmp");
+    writeditherpictures(dir);
 }
 
 void BM_RotatePicture(benchmark::State& state) {
@@ -363,7 +369,7 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (std::strncmp(a, "--pictures=", 11) == 0)
-            picturesDir = a + 11;
+            picturesDir = ditherPicturesDir = a + 11;
         else
             rest.push_back(argv[i]);
     }

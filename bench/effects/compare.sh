@@ -50,6 +50,20 @@ printf '%-40s %9s %11s %11s %8s %8s   %s\n' "map 2000x2000 8-bit, file to file" 
 
 pick() { echo "$ours" | awk -F, -v n="\"$1_median\"" '$1 == n {printf "%.1f", $3}'; }
 
+fax1=$(median_ms "$im" "$work/fax-850x1100.bmp" -dither FloydSteinberg -monochrome "$work/im-fax1.bmp")
+fax2=$(median_ms "$im" "$work/fax-3000x3000.bmp" -dither FloydSteinberg -monochrome "$work/im-fax2.bmp")
+fax=$("$bench" --pictures="$work" --benchmark_filter='Dither' --benchmark_repetitions=3 \
+    --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null)
+fpick() { echo "$fax" | awk -F, -v n="\"$1_median\"" '$1 == n {printf "%.1f", $3}'; }
+for row in "850x1100 BM_DitherFile/850/1100/real_time $fax1" "3000x3000 BM_DitherFile/3000/3000/real_time $fax2"; do
+    set -- $row
+    printf '%-40s %9s %11s %8s   %s\n' "fax dither $1, file to file" "$(fpick "$2")" "$3" "$(ratio "$(fpick "$2")" "$3")" "<= 0.333"
+done
+for n in 850/1100 3000/3000; do
+    printf '%-40s %9s %11s %8s   %s\n' "fax dither $n in memory / C byte loop" "$(fpick "BM_Dither/$n")" \
+        "$(fpick "BM_DitherCLoop/$n")" "$(ratio "$(fpick "BM_Dither/$n")" "$(fpick "BM_DitherCLoop/$n")")" "<= 2"
+done
+
 # The page passes: ImageMagick reads its own pixel cache (page.mpc), so its figure is the command
 # with the operation less the same command without it; ours run in memory on the same picture.
 runs=5

@@ -3,6 +3,7 @@
 #include "Forms.h"
 #include "MessageBox.h"
 #include "ModalSeam.h"
+#include "Printer.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -10,6 +11,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <algorithm>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -165,23 +167,59 @@ bool TFontDialog::Execute() {
     return true;
 }
 
+namespace {
+// A queued answer for a print or set-up dialog: true when it confirms.
+bool printAnswer(const TModalAnswer& a) {
+    switch (a.kind) {
+    case TModalAnswer::Result:
+        return a.result == IDOK || a.result == IDYES;
+    case TModalAnswer::FileName:
+        Printer()->SetPdfFile(a.fileName);
+        return true;
+    case TModalAnswer::PrinterScript:
+        if (a.printer) a.printer(*Printer());
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
 bool TPrintDialog::Execute() {
     TModalAnswer a = ModalSeam().Take(TModalKind::PrintDialog, "Print");
-    if (a.kind == TModalAnswer::Result) return a.result == IDOK || a.result == IDYES;
-    if (a.kind != TModalAnswer::Real) return false;
-    QPrinter printer;
+    QPrinter& printer = Printer()->QtPrinter();
+    if (a.kind != TModalAnswer::Real) {
+        if (!printAnswer(a)) return false;
+        fromPage_ = std::max(fromPage_, minPage_);
+        toPage_ = std::max(toPage_, fromPage_);
+        return true;
+    }
     printer.setCopyCount(copies_);
     QPrintDialog dlg(&printer);
+    QAbstractPrintDialog::PrintDialogOptions o = QAbstractPrintDialog::PrintShowPageSize;
+    if (options_ & poPrintToFile) o |= QAbstractPrintDialog::PrintToFile;
+    if (options_ & poPageNums) o |= QAbstractPrintDialog::PrintPageRange;
+    if (options_ & poSelection) o |= QAbstractPrintDialog::PrintSelection;
+    dlg.setOptions(o);
+    if (minPage_ > 0 || maxPage_ > 0) {
+        dlg.setMinMax(std::max(minPage_, 1), std::max(maxPage_, std::max(minPage_, 1)));
+        printer.setFromTo(std::max(fromPage_, 1), std::max(toPage_, std::max(fromPage_, 1)));
+    }
     if (dlg.exec() != QDialog::Accepted) return false;
     copies_ = printer.copyCount();
+    range_ = dlg.printRange() == QAbstractPrintDialog::Selection   ? prSelection
+             : dlg.printRange() == QAbstractPrintDialog::PageRange ? prPageNums
+                                                                   : prAllPages;
+    if (range_ == prPageNums) {
+        fromPage_ = printer.fromPage();
+        toPage_ = printer.toPage();
+    }
     return true;
 }
 
 bool TPrinterSetupDialog::Execute() {
     TModalAnswer a = ModalSeam().Take(TModalKind::PrintDialog, "Print Setup");
-    if (a.kind == TModalAnswer::Result) return a.result == IDOK || a.result == IDYES;
-    if (a.kind != TModalAnswer::Real) return false;
-    QPrinter printer;
-    QPageSetupDialog dlg(&printer);
+    if (a.kind != TModalAnswer::Real) return printAnswer(a);
+    QPageSetupDialog dlg(&Printer()->QtPrinter());
     return dlg.exec() == QDialog::Accepted;
 }

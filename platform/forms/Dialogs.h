@@ -99,16 +99,43 @@ private:
     TFont font_;
 };
 
-// Print and printer set-up: Execute is true when the user confirmed (a queued IDOK/mrOk).
+// Print and printer set-up, both over the program's one printer (Printer()). Execute is true
+// when the user confirmed: a queued IDOK/mrOk, a queued file name (the print goes to that PDF
+// file) or a queued printer edit (ModalSeam::QueuePrinter), which runs before confirming.
+using TPrintDialogOptions = unsigned;
+enum TPrintDialogOption : unsigned {
+    poPrintToFile = 1,
+    poPageNums = 2,
+    poSelection = 4,
+    poWarning = 8,
+    poHelp = 16
+};
+enum TPrintRange { prAllPages, prSelection, prPageNums };
+
 class TPrintDialog : public TComponent {
 public:
     explicit TPrintDialog(TComponent* owner) : TComponent(owner) {}
     int Copies() const { return copies_; }
     void SetCopies(int c) { copies_ = c; }
+    TPrintDialogOptions Options() const { return options_; }
+    void SetOptions(TPrintDialogOptions o) { options_ = o; }
+    int MinPage() const { return minPage_; }
+    void SetMinPage(int p) { minPage_ = p; }
+    int MaxPage() const { return maxPage_; }
+    void SetMaxPage(int p) { maxPage_ = p; }
+    int FromPage() const { return fromPage_; }
+    void SetFromPage(int p) { fromPage_ = p; }
+    int ToPage() const { return toPage_; }
+    void SetToPage(int p) { toPage_ = p; }
+    TPrintRange PrintRange() const { return range_; }
+    void SetPrintRange(TPrintRange r) { range_ = r; }
     bool Execute();
 
 private:
     int copies_ = 1;
+    TPrintDialogOptions options_ = 0;
+    int minPage_ = 0, maxPage_ = 0, fromPage_ = 0, toPage_ = 0;
+    TPrintRange range_ = prAllPages;
 };
 
 class TPrinterSetupDialog : public TComponent {

@@ -4,6 +4,7 @@
 #include "BitmapImage.h"
 #include "Menus.h"
 #include "ModalSeam.h"
+#include "Printer.h"
 #include "Screen.h"
 #include "TButton.h"
 
@@ -13,6 +14,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMimeData>
@@ -456,6 +458,26 @@ TModalResult TCustomForm::ShowModal() {
         modalResult_ = mrCancel;
     }
     return modalResult_;
+}
+
+QImage TCustomForm::GetFormImage() {
+    const int w = std::max(ClientWidth(), 0), h = std::max(ClientHeight(), 0);
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(ToQColor(Color()));
+    if (w == 0 || h == 0) return img;
+    // The window manager may have kept the window smaller than the program made it.
+    QSize shown = widget_->size();
+    if (shown != QSize(w, h)) widget_->resize(w, h);
+    widget_->render(&img, QPoint(), QRegion(0, 0, w, h));
+    if (shown != QSize(w, h)) widget_->resize(shown);
+    return img;
+}
+
+void TCustomForm::Print() {
+    QImage img = GetFormImage();
+    std::string error =
+        Printer()->PrintImage(img, double(Printer()->PixelsPerInch()) / Screen->PixelsPerInch());
+    if (!error.empty()) throw EPrinter(error);
 }
 
 TCanvas& TCustomForm::Canvas() {

@@ -9,6 +9,7 @@
 
 class TMainMenu;
 class QEventLoop;
+class QImage;
 
 using TModalResult = int;
 constexpr TModalResult mrNone = 0;
@@ -33,6 +34,12 @@ using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
 using TDropFilesEvent = std::function<void(TObject* Sender, const std::vector<std::string>& Files)>;
 
 class EInvalidOperation : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A print that could not be done (no printer, an unwritable file).
+class EPrinter : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
@@ -97,6 +104,12 @@ public:
     // Files dropped from the shell (full paths), when AcceptFiles is on.
     void DropFiles(const std::vector<std::string>& files);
     void SetIcon(const TBitmap& icon);
+    // The client area as the form draws it, at the client size the program set (rendered from
+    // the controls, never read from the screen, so parts off the screen are there too).
+    QImage GetFormImage();
+    // Prints the client area on one page of the program's printer, at its top-left, each pixel
+    // printer pixels per inch over screen pixels per inch; raises EPrinter when nothing printed.
+    void Print();
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;

@@ -31,8 +31,9 @@ bool fits(TModalKind k, TModalAnswer::Kind a) {
     case TModalKind::Form:
         return a == TModalAnswer::Script || a == TModalAnswer::Result;
     case TModalKind::MessageBox:
-    case TModalKind::PrintDialog:
         return a == TModalAnswer::Result;
+    case TModalKind::PrintDialog:
+        return a == TModalAnswer::Result || a == TModalAnswer::FileName || a == TModalAnswer::PrinterScript;
     case TModalKind::OpenDialog:
     case TModalKind::SaveDialog:
         return a == TModalAnswer::FileName;
@@ -83,6 +84,14 @@ void TModalSeam::QueueFont(const TFont& f) {
     TModalAnswer a;
     a.kind = TModalAnswer::Font;
     a.font = f;
+    answers_.push_back(std::move(a));
+}
+
+void TModalSeam::QueuePrinter(std::function<void(TPrinter&)> edit, const std::string& expect) {
+    TModalAnswer a;
+    a.kind = TModalAnswer::PrinterScript;
+    a.printer = std::move(edit);
+    a.expect = expect;
     answers_.push_back(std::move(a));
 }
 

@@ -12,10 +12,14 @@
 //   ModalSeam().QueueFileName("a.bmp");  // an open or save dialog: that name, confirmed
 //   ModalSeam().QueueCancel();           // any dialog: cancelled
 //   ModalSeam().QueueColor(clRed); ModalSeam().QueueFont(font);
+//   ModalSeam().QueueFileName("out.pdf"); // a print dialog: print to that PDF file, confirmed
+//   ModalSeam().QueuePrinter([](TPrinter& p) { p.SetOrientation(poLandscape); });
+//                                         // a print or set-up dialog: edit the printer, confirmed
 //
 // A modal shown with no queued answer in a headless run (QT_QPA_PLATFORM=offscreen, or
 // SetHeadless(true)) records a failure naming the form or dialog and returns Cancel at once.
 // Tests check Failures() (TModalTest in ModalTesting.h does it for every test).
+#include "Printer.h"
 #include "TCanvas.h"
 #include "TColor.h"
 
@@ -28,13 +32,14 @@
 class TCustomForm;
 
 struct TModalAnswer {
-    enum Kind { Script, Result, FileName, Color, Font, Cancel, Real };
+    enum Kind { Script, Result, FileName, Color, Font, Cancel, Real, PrinterScript };
     Kind kind = Cancel;
     std::function<void(TCustomForm&)> script;
     int result = 0;
     std::string fileName;
     TColor color = 0;
     TFont font;
+    std::function<void(TPrinter&)> printer;
     std::string expect; // the name the modal must have (form name or dialog kind); empty: any
 };
 
@@ -57,6 +62,7 @@ public:
     void QueueCancel();
     void QueueColor(TColor c);
     void QueueFont(const TFont& f);
+    void QueuePrinter(std::function<void(TPrinter&)> edit, const std::string& expect = "");
     size_t Pending() const { return answers_.size(); }
 
     bool Headless() const;

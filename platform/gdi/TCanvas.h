@@ -32,7 +32,16 @@ enum TPenMode {
     pmNotXor
 };
 
-enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+enum TBrushStyle {
+    bsSolid,
+    bsClear,
+    bsHorizontal,
+    bsVertical,
+    bsFDiagonal,
+    bsBDiagonal,
+    bsCross,
+    bsDiagCross
+};
 
 enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 using TFontStyles = unsigned;
@@ -55,7 +64,7 @@ struct TBrush {
 
 struct TFont {
     std::string Name = "MS Sans Serif";
-    int Size = 8;    // points; Height = -Size * 96 / 72
+    int Size = 8;     // points; Height = -Size * 96 / 72
     int Height = -11; // pixels; negative means character height, as the platform has it
     TColor Color = clWindowText;
     TFontStyles Style = 0;
@@ -81,6 +90,14 @@ constexpr std::uint32_t DSTINVERT = 0x00550009;
 constexpr std::uint32_t BLACKNESS = 0x00000042;
 constexpr std::uint32_t WHITENESS = 0x00FF0062;
 using TCopyMode = std::uint32_t;
+
+// Flags of formatted text (TCanvas::DrawText), with the platform's values.
+constexpr unsigned DT_LEFT = 0x0;
+constexpr unsigned DT_CENTER = 0x1;
+constexpr unsigned DT_RIGHT = 0x2;
+constexpr unsigned DT_WORDBREAK = 0x10;
+constexpr unsigned DT_EXPANDTABS = 0x40;
+constexpr unsigned DT_NOPREFIX = 0x800;
 
 // Stretch modes of stretched copies.
 constexpr int BLACKONWHITE = 1; // AND the dropped pixels
@@ -138,7 +155,7 @@ public:
     void Polygon(const std::vector<TPoint>& pts); // alternate fill, then the outline
     void Rectangle(int x1, int y1, int x2, int y2);
     void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
-    void FillRect(const TRect& r); // with the brush, no outline
+    void FillRect(const TRect& r);  // with the brush, no outline
     void FrameRect(const TRect& r); // one-pixel frame in the brush colour
     void RoundRect(int x1, int y1, int x2, int y2, int cornerW, int cornerH);
     void Ellipse(int x1, int y1, int x2, int y2);
@@ -162,6 +179,14 @@ public:
     void TextOut(int x, int y, const std::string& text); // UTF-8; brush behind unless bsClear
     // As TextOut, drawing only inside r; a solid brush fills all of r.
     void TextRect(const TRect& r, int x, int y, const std::string& text);
+    // Formatted text into r, as the platform's DrawText does with the DT_ flags above: lines
+    // from r's top, one font cell apart, broken at line ends and (DT_WORDBREAK) between words
+    // where a line would pass r's right edge; each line left, centred (DT_CENTER) or right
+    // (DT_RIGHT) in r; tabs to the next stop eight average character widths apart
+    // (DT_EXPANDTABS); "&x" drawn as an underlined x and "&&" as "&" unless DT_NOPREFIX. Only
+    // what lies inside r is drawn; a solid brush fills each line's cell. The escapement is not
+    // applied. Returns the height of the text.
+    int DrawText(const std::string& text, const TRect& r, unsigned flags);
     int TextWidth(const std::string& text) const;
     int TextHeight(const std::string& text) const;
 

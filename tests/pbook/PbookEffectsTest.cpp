@@ -66,23 +66,6 @@ TEST_F(PbookEffectsTest, BlendAndBrightnessButtonsChangeThePageAndUndoRestoresIt
     EXPECT_EQ(page().GetPixel(3, 3), RGB(255, 18, 8));
 }
 
-TEST_F(PbookEffectsTest, ClipBlendWorksUnderTheClipWhereTheCaptureLeftIt) {
-    const TBitmap before = loadNoise(30, 20, 12);
-    TBitmap clip(4, 3);
-    clip.SetPixel(1, 1, clBlack);
-    Pbook1->clpmap1->Picture().Assign(clip);
-    Pbook1->clipx = 10;
-    Pbook1->clipy = 5;
-    TBitmap want(before);
-    TQuietProgress quiet;
-    doclipblend(want, clip, 10, 5, 20, quiet);
-    Pbook1->doclipblend(20);
-    EXPECT_TRUE(samePage(want));
-    EXPECT_FALSE(samePage(before));
-    EXPECT_NE(page().GetPixel(11, 6), before.GetPixel(11, 6));
-    EXPECT_FALSE(Pbook1->bg1->Visible());
-}
-
 TEST_F(PbookEffectsTest, FlipAndMirrorMenuItemsTurnThePage) {
     const TBitmap before = loadNoise(12, 9, 9);
     Pbook1->Flip1->Click();
