@@ -1,7 +1,5 @@
 #include "soundfrm1.h"
 
-#include <stdexcept>
-
 TSoundfrm* Soundfrm = nullptr;
 
 TSoundfrm::TSoundfrm(TComponent* AOwner) : TForm(AOwner) {
@@ -11,12 +9,4 @@ TSoundfrm::TSoundfrm(TComponent* AOwner) : TForm(AOwner) {
     SetClientWidth(338);
     SetHeight(88);
     OnCreate = [this](TObject*) { CenterOnScreen(); };
-}
-
-void TSoundfrm::openfilm(const std::string&, TWinControl*) {
-    throw std::runtime_error("No media player");
-}
-
-void TSoundfrm::playfilm() {
-    throw std::runtime_error("No media player");
 }

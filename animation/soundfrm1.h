@@ -8,10 +8,9 @@ class TSoundfrm : public TForm {
 public:
     explicit TSoundfrm(TComponent* AOwner = nullptr);
 
-    // Opens a film with `display` as its surface, then plays it. Until the player exists both
-    // raise, and the callers that treat a film as optional (the intro film) go on without it.
-    void openfilm(const std::string& fileName, TWinControl* display);
-    void playfilm();
+    // Opens a film with `display` as its surface (false when it cannot be opened), then plays it.
+    bool openFilm(const std::string& fileName, TWinControl* display);
+    void playFilm();
 };
 
 extern TSoundfrm* Soundfrm;

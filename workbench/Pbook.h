@@ -29,6 +29,7 @@ class TMenuItem;
 class TZoomImage;
 class TBitBtn;
 class TLabel;
+class TPaintBox;
 class TQuillAVIPlay;
 
 // The main window. It owns the document: the page `ptbox1`, its undo and redo copies, the clip,
@@ -246,7 +247,8 @@ public:
     TShape *s1 = nullptr, *s2 = nullptr, *s3 = nullptr,
            *s4 = nullptr;         // Bezier handles: start, end, first and second control point
     TTimer* Timer1 = nullptr;     // never enabled
-    TSpinEdit* spinpen = nullptr; // "Line width", 1..90
+    TPanel* panelcolor = nullptr; // the colour bar along the bottom of the Paint page
+    TSpinEdit* spinpen = nullptr; // "Line width", 1..90, on the colour bar
     // The pixel-mover box size, on the tool panel's page "3".
     TSpinEdit *SpinEdit3 = nullptr, *SpinEdit4 = nullptr;
     void wireDrawing(); // binds the page's mouse events, the Bezier handles and the line width
@@ -273,7 +275,7 @@ public:
     void globe(int X1, int Y1, int X2, int Y2);
     void clipreplace(TColor c);
     void spinpenChange(TObject* Sender);
-    // Handed on to other units (stand-ins in Pbook_mouse_placeholders.cpp until they exist).
+    // Handed on to other units (stand-ins in Pbook_pending.cpp until they exist).
     void capboxMouseDown(int X, int Y);
     void capboxMouseMove(int X, int Y);
     void capboxMouseUp(int X, int Y);
@@ -284,7 +286,7 @@ public:
     void mask1MDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     void mask1MMove(TShiftState Shift, int X, int Y);
     void mask1MUp(TMouseButton Button, TShiftState Shift, int X, int Y);
-    void zoomspotfollow(int X, int Y); // the zoom spot marker follows the pointer
+    void zoomSpotFollow(int X, int Y); // the zoom spot marker follows the pointer
     void dozoomspot(int X, int Y, int tool);
     void Hdogradfill(int X, int Y);
     void Vdogradfill(int X, int Y);
@@ -313,6 +315,19 @@ public:
     void SpeedButton31Click(TObject* Sender);
     void SpeedButton37Click(TObject* Sender);
     void BitBtn45Click(TObject* Sender);
+
+    // Operations of units not built yet that the palette and the tool panel call (stand-ins in
+    // Pbook_pending.cpp until they exist).
+    void doapaste();
+    void pastecap();
+    void endcappingpaste();
+    void imgradClick(TObject* Sender);
+    void hideCaptureBox();
+    void hidePastePanel();
+    void uncheckClipboardHolders();
+    void hideZoomSpotFrame();
+    TImage* colourBarBox();
+    TPaintBox* innerWidthSample();
 
     // Clipboard commands (Pbook_clipboard.cpp).
     TMenuItem *Windowmenu = nullptr, *Freetheclipboard1 = nullptr;

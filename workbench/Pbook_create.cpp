@@ -133,12 +133,6 @@ void TPbook1::createControls() {
     Panel3->SetHeight(30);
     SpeedButton2 = toolBarButton(this, Panel3, "SpeedButton2", "New", "New Page", 4, 72);
     SpeedButton54 = toolBarButton(this, Panel3, "SpeedButton54", "Resize", "Resize image", 78, 72);
-    spinpen = make<TSpinEdit>(this, Panel3, "spinpen");
-    spinpen->SetBounds(160, 4, 50, 22);
-    spinpen->SetMinValue(1);
-    spinpen->SetMaxValue(90);
-    spinpen->SetValue(1);
-    hint(spinpen, "Line width");
     SpeedButton26 =
         toolBarButton(this, Panel3, "SpeedButton26", "Open", "Open Image using folder dialog", 214, 48);
     SpeedButton42 = toolBarButton(this, Panel3, "SpeedButton42", "Save", "Save -  bitmap", 264, 48);
@@ -405,6 +399,18 @@ void TPbook1::createControls() {
     BitBtn45 = make<TBitBtn>(this, Panelfilt, "BitBtn45");
     BitBtn45->SetBounds(184, 5, 60, 24);
     BitBtn45->SetCaption("Back");
+
+    // ---- Paint tab: the colour bar panelcolor along the bottom ----
+    panelcolor = make<TPanel>(this, TabSheet1, "panelcolor");
+    panelcolor->SetCaption("");
+    panelcolor->SetAlign(alBottom);
+    panelcolor->SetHeight(32);
+    spinpen = make<TSpinEdit>(this, panelcolor, "spinpen");
+    spinpen->SetBounds(150, 5, 50, 22);
+    spinpen->SetMinValue(1);
+    spinpen->SetMaxValue(90);
+    spinpen->SetValue(1);
+    hint(spinpen, "Line width");
 
     // ---- Zoom tab: the zoom view ----
     zm1 = make<TZoomImage>(this, TabSheet3, "zm1");

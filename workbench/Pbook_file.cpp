@@ -24,15 +24,6 @@
 #include "rotdialog.h"
 #include "textstyler.h"
 
-namespace {
-
-// Stand-in for the floating paste of the main window's paste unit (TPbook1::doapaste in the
-// Pbook paste files): the picture already waits on the clipboard; when that unit lands, this
-// call becomes Pbook1->doapaste() and the stand-in goes.
-void doapastePending() {}
-
-} // namespace
-
 // A pixel-mover preview is ended before most commands of the tool bar.
 void TPbook1::endmoverpreview() {
     if (tools::isMover(Form3->toolcode)) donepv();
@@ -90,7 +81,7 @@ bool TPbook1::pfromfile() {
 
 void TPbook1::SpeedButton48Click(TObject*) {
     endmoverpreview();
-    if (pfromfile()) doapastePending();
+    if (pfromfile()) doapaste();
     Screen->SetCursor(crDefault);
 }
 

@@ -218,7 +218,7 @@ void TPbook1::ptbox1MouseDown(TObject*, TMouseButton Button, TShiftState Shift, 
 
 void TPbook1::ptbox1MouseMove(TObject*, TShiftState Shift, int X, int Y) {
     int t = Form3->toolcode;
-    if (tools::isZoomSpot(t)) zoomspotfollow(X, Y);
+    if (tools::isZoomSpot(t)) zoomSpotFollow(X, Y);
     if (tools::isMover(t)) {
         // The marker sits in the scroll box, beside the pointer.
         int a = X + std::min(ptbox1->Left(), 0);

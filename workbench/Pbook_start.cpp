@@ -52,9 +52,10 @@ void TPbook1::FormShow(TObject*) {
     const std::string film = "bin\\logo1.avi";
     if (ProgramFolder::FileExists(film)) {
         try {
-            Soundfrm->openfilm(ProgramFolder::MapPathString(film), TabSheet1);
-            PageControl1->SetActivePage(TabSheet1);
-            Soundfrm->playfilm();
+            if (Soundfrm->openFilm(ProgramFolder::MapPathString(film), TabSheet1)) {
+                PageControl1->SetActivePage(TabSheet1);
+                Soundfrm->playFilm();
+            }
         } catch (...) {
             // The intro film is optional: the program starts on the "Paint" tab without it.
         }

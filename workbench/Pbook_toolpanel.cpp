@@ -16,7 +16,7 @@
 #include "ToolCodes.h"
 #include "Toolpal.h"
 #include "Toolpal_glyphs.h"
-#include "Toolpal_placeholders.h"
+#include "colortint.h"
 #include "mydialog.h"
 
 namespace {
@@ -81,7 +81,9 @@ void TPbook1::wireTools() {
     BitBtn22->OnClick = palette(&TForm3::BitBtn8Click);
     BitBtn24->OnClick = palette(&TForm3::BitBtn23Click);
     BitBtn25->OnClick = palette(&TForm3::BitBtn25Click);
-    BitBtn23->OnClick = [](TObject*) { toolpal_pending::showcolortint(); };
+    BitBtn23->OnClick = [this](TObject*) {
+        if (colortint1) colortint1->showForPage(ptbox1->Picture());
+    };
 
     // Page "3": the pixel movers, the box size and the demo film.
     for (TSpeedButton* b : {pm1, pm2, pm3, pm4, pm5, pm6, pm7, pm8})

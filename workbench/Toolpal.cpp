@@ -14,7 +14,6 @@
 #include "TSpinEdit.h"
 #include "ToolCodes.h"
 #include "Toolpal_glyphs.h"
-#include "Toolpal_placeholders.h"
 
 TForm3* Form3 = nullptr;
 
@@ -370,7 +369,7 @@ void TForm3::FormCreate(TObject*) {
     Image1->SetHeight(40);
     drawlinwid();
     showcfcb();
-    toolpal_pending::loadpatternpreview();
+    loadPatternPreview();
     pasteframe = false;
     if (Pbook1) {
         SetTop(Pbook1->Top());

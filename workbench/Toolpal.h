@@ -157,6 +157,12 @@ public:
     // Redraws the line-width sample and sets SpinEdit1 to linewidth.
     void drawlinwid();
     void do_colbox();
+    // Draws the gradient colour list as a strip here and on the main window.
+    void showgrad();
+    // Loads the pattern buttons from their files.
+    void show_pats();
+    // Loads the first pattern file into the pattern preview.
+    void loadPatternPreview();
 
     // The width a drawing loop may use: never below 0, so a loop over 1..safewidth(w) runs
     // zero times for a width of 0 or less.

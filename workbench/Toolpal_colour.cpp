@@ -8,7 +8,7 @@
 #include "TSpinEdit.h"
 #include "ToolCodes.h"
 #include "Toolpal.h"
-#include "Toolpal_placeholders.h"
+#include "gradpal.h"
 
 void TForm3::drawbox(TImage* box) {
     TCanvas& c = box->Picture().Bitmap().Canvas();
@@ -31,7 +31,8 @@ void TForm3::showcfcb() {
         RealizePalette(Canvas());
     }
     drawbox(Image1);
-    if (TImage* main = toolpal_pending::maincolourbox()) drawbox(main);
+    if (Pbook1)
+        if (TImage* main = Pbook1->colourBarBox()) drawbox(main);
 }
 
 void TForm3::drawsample(TPaintBox* box) {
@@ -54,10 +55,11 @@ void TForm3::drawsample(TPaintBox* box) {
 }
 
 void TForm3::drawlinwid() {
-    if (toolpal_pending::innercolorbarchecked()) {
-        if (TPaintBox* main = toolpal_pending::mainwidthsample()) drawsample(main);
-        SpinEdit1->SetValue(linewidth);
-    }
+    if (Pbook1)
+        if (TPaintBox* main = Pbook1->innerWidthSample()) {
+            drawsample(main);
+            SpinEdit1->SetValue(linewidth);
+        }
     drawsample(paintbox1);
     SpinEdit1->SetValue(linewidth);
     Canvas().Pen.Width = 1;
@@ -147,9 +149,11 @@ void TForm3::Image3MouseUp(TObject*, TMouseButton Button, TShiftState, int, int)
     else if (Button == mbLeft)
         leftcolor = colorunder;
     showcfcb();
-    toolpal_pending::zerogradoffsets();
-    toolpal_pending::setcolorstretch();
-    toolpal_pending::showgrad();
+    if (gradform1) {
+        gradform1->zeroOffsets();
+        gradform1->setcolorstretch();
+    }
+    showgrad();
     Invalidate();
 }
 
@@ -165,7 +169,7 @@ void TForm3::SpeedButton3Click(TObject*) {
 }
 
 void TForm3::BitBtn37Click(TObject*) {
-    toolpal_pending::pastecap();
+    Pbook1->pastecap();
     Memo1->Lines().SetStrings({"Paste a template", "such as clipart", "or lines of TEXT", "onto the page.",
                                " ", "Then select OK", "to capture the", "area within the", "template"});
     Panel9->SetLeft(0);
@@ -174,7 +178,7 @@ void TForm3::BitBtn37Click(TObject*) {
 
 void TForm3::BitBtn24Click(TObject*) {
     if (Pbook1 && Pbook1->cappaste) {
-        toolpal_pending::endcappingpaste();
+        Pbook1->endcappingpaste();
         Memo1->Lines().SetStrings({"The solid white", "block is normal.", " ", "Line patterns are",
                                    "transparent.", " ", "Bitmap patterns", "are in the Bin", "subdirectory.",
                                    "To create one:", "\"Paste to file\" a", "small true color", "bitmap,",

@@ -12,9 +12,10 @@
 #include "TSpinEdit.h"
 #include "ToolCodes.h"
 #include "Toolpal.h"
-#include "Toolpal_placeholders.h"
 #include "Zoompic.h"
 #include "capbox.h"
+#include "gradpal.h"
+#include "options.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -49,14 +50,14 @@ void TForm3::do_tool(std::uint8_t code) {
     if (pb.Chkanimate1->Checked()) pb.doneanim();
     if (code >= tools::zoomSpotX8 && code <= tools::zoomSpotX2) {
         pb.ptbox1->SetCursor(crDefault);
-        toolpal_pending::hidezoomspot();
+        pb.hideZoomSpotFrame();
     }
-    toolpal_pending::hidecapbox();
+    pb.hideCaptureBox();
     if (cappos1) cappos1->Hide();
     pb.PageControl1->SetActivePage(pb.TabSheet1);
     pb.modified = true;
     pasteframe = false;
-    toolpal_pending::uncheckclipboardholders();
+    pb.uncheckClipboardHolders();
     pb.spraymix = false;
     TBitmap& page = pb.ptbox1->Picture().Bitmap();
     TCanvas& canvas = page.Canvas();
@@ -65,7 +66,7 @@ void TForm3::do_tool(std::uint8_t code) {
     if (pb.zoomon && !pb.zoomwritten) {
         // The zoom view's picture goes back onto the page once; the view stays as it is.
         canvas.StretchMode = BLACKONWHITE;
-        TRect vis = toolpal_pending::zoomvisible();
+        TRect vis = Rect(pb.zm1->visleft(), pb.zm1->vistop(), pb.zm1->visright(), pb.zm1->visbottom());
         TCanvas& zoom = pb.zm1->Bitmap().Canvas();
         canvas.CopyMode = SRCCOPY;
         canvas.CopyRect(Rect(0, 0, page.Width(), page.Height()), zoom,
@@ -77,7 +78,7 @@ void TForm3::do_tool(std::uint8_t code) {
         pb.zmbuton->SetEnabled(false);
     }
     Screen->SetCursor(crDefault);
-    toolpal_pending::hidepastepanel();
+    pb.hidePastePanel();
     pb.clpmap1->SetLeft(0);
     pb.clpmap1->SetTop(0);
     pb.mask1->SetLeft(0);
@@ -189,8 +190,8 @@ void TForm3::backspraybut1Click(TObject*) {
 void TForm3::BitBtn26Click(TObject*) {
     Pbook1->clearit();
 }
-void TForm3::BitBtn1Click(TObject*) {
-    toolpal_pending::imgradClick();
+void TForm3::BitBtn1Click(TObject* Sender) {
+    Pbook1->imgradClick(Sender);
 }
 
 // Outline and capture tools.
@@ -214,12 +215,12 @@ void TForm3::BitBtn28Click(TObject*) {
 void TForm3::BitBtn34Click(TObject*) {
     outlinereset();
     choose(tools::specialOutlineCircle);
-    toolpal_pending::hideoptionsteps();
+    if (options1) options1->hideStepsForMorph();
 }
 void TForm3::BitBtn8Click(TObject*) {
     outlinereset();
     choose(tools::specialOutline);
-    toolpal_pending::hideoptionsteps();
+    if (options1) options1->hideStepsForMorph();
 }
 void TForm3::BitBtn23Click(TObject*) {
     choose(tools::replaceWithClip);
@@ -261,9 +262,11 @@ void TForm3::BitBtn44Click(TObject*) {
 
 // Gradient tools: the gradient window comes up with its strip before the tool is chosen.
 void TForm3::pickgradient(int code) {
-    toolpal_pending::showgradientwindow();
-    toolpal_pending::setcolorstretch();
-    toolpal_pending::showgrad();
+    if (gradform1) {
+        gradform1->showWindow();
+        gradform1->setcolorstretch();
+    }
+    showgrad();
     choose(code);
 }
 void TForm3::gradbut2Click(TObject*) {
@@ -344,6 +347,6 @@ void TForm3::ToolButton3Click(TObject*) {
     if (Panel3->Visible()) {
         Panel7->Hide();
         pmoverpanel1->Hide();
-        toolpal_pending::show_pats();
+        show_pats();
     }
 }

@@ -20,6 +20,11 @@ public:
     int YCenter() const { return ycenter_; }
     void SetYCenter(int c);
     bool Invert() const { return invert_; }
+    // The rectangle of the bitmap the view shows, in bitmap pixels.
+    int visleft() const;
+    int vistop() const;
+    int visright() const;
+    int visbottom() const;
     void SetInvert(bool b) { invert_ = b; }
 
 protected:

@@ -5,6 +5,10 @@
 class Tgradform1 : public TForm {
 public:
     explicit Tgradform1(TComponent* AOwner = nullptr);
+
+    void showWindow();
+    void setcolorstretch();
+    void zeroOffsets();
 };
 
 extern Tgradform1* gradform1;

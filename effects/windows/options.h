@@ -5,6 +5,8 @@
 class Toptions1 : public TForm {
 public:
     explicit Toptions1(TComponent* AOwner = nullptr);
+
+    void hideStepsForMorph();
 };
 
 extern Toptions1* options1;

@@ -1,0 +1,63 @@
+// Operations of the main window whose units are not built yet. Each does the least that keeps
+// its caller running; the issue that builds a unit moves its bodies out and deletes what is left.
+#include "Pbook.h"
+
+// Region capture.
+// Starts, follows and ends a box capture (rectangle outline, cut, special rectangle).
+void TPbook1::capboxMouseDown(int, int) {}
+void TPbook1::capboxMouseMove(int, int) {}
+void TPbook1::capboxMouseUp(int, int) {}
+// Starts, follows and ends a lasso capture (colour replacer polygon, lasso, special outline).
+void TPbook1::polycopyDown(TMouseButton, int, int) {}
+void TPbook1::polycopypve(TShiftState, int, int) {}
+void TPbook1::polycopyUp(TMouseButton, int, int) {}
+// Captures the circular area inside the dragged rectangle.
+void TPbook1::capcircle(int, int, int, int) {}
+// Starts a capture through the clipboard picture as a template.
+void TPbook1::pastecap() {}
+// Captures the area inside the template and ends the template capture.
+void TPbook1::endcappingpaste() {}
+// Hides the capture frame `capbox` over the page.
+void TPbook1::hideCaptureBox() {}
+
+// Floating paste.
+// Starts a floating paste of the clipboard picture.
+void TPbook1::doapaste() {}
+// Drag, move and drop of the floating paste frame.
+void TPbook1::mask1MDown(TMouseButton, TShiftState, int, int) {}
+void TPbook1::mask1MMove(TShiftState, int, int) {}
+void TPbook1::mask1MUp(TMouseButton, TShiftState, int, int) {}
+// Hides the paste panel `pastepanel1` and shows the colour bar panel `panco1` again.
+void TPbook1::hidePastePanel() {}
+
+// Clipboard holders.
+// Unticks Edit > "Clipboard &Holders".
+void TPbook1::uncheckClipboardHolders() {}
+
+// Zoom spot.
+// Moves the zoom-spot frame `zmshape1` beside the pointer.
+void TPbook1::zoomSpotFollow(int, int) {}
+// Magnifies the spot under the frame by the factor of the zoom-spot tool.
+void TPbook1::dozoomspot(int, int, int) {}
+// Hides the zoom-spot frame `zmshape1`.
+void TPbook1::hideZoomSpotFrame() {}
+
+// Gradient fills and the gradient colour manager.
+// Fill the area under the pointer, or the dragged rectangle, with the gradient colour list.
+void TPbook1::Hdogradfill(int, int) {}
+void TPbook1::Vdogradfill(int, int) {}
+void TPbook1::Hdogradboxfill(int, int, int, int) {}
+void TPbook1::Vdogradboxfill(int, int, int, int) {}
+void TPbook1::Hdogradrectfill(int, int, int, int) {}
+// Opens the gradient colour manager with a fresh stretch between the two button colours.
+void TPbook1::imgradClick(TObject*) {}
+
+// Colour bar.
+// The colour bar's copy of the colour box, `Image12`; none until the colour bar is built.
+TImage* TPbook1::colourBarBox() {
+    return nullptr;
+}
+// The colour bar's line-width sample `paintbox1` while "Inner &Colorbar" is ticked, else none.
+TPaintBox* TPbook1::innerWidthSample() {
+    return nullptr;
+}
