@@ -2,10 +2,10 @@
 // points, a right-button release draws it for good.
 #include "Pbook.h"
 #include "Pbook_mouse_common.h"
-#include "Pbook_mouse_pixels.h"
 #include "TImage.h"
 #include "TShape.h"
 #include "ToolCodes.h"
+#include "ToolPixels.h"
 #include "Toolpal.h"
 #include "bez.h"
 

@@ -4,11 +4,11 @@
 #include "ClipboardGuard.h"
 #include "Pbook.h"
 #include "Pbook_mouse_common.h"
-#include "Pbook_mouse_pixels.h"
 #include "TImage.h"
 #include "TListBox.h"
 #include "TSpinEdit.h"
 #include "ToolCodes.h"
+#include "ToolPixels.h"
 #include "Toolpal.h"
 
 #include <algorithm>

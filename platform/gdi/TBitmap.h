@@ -1,4 +1,5 @@
 #pragma once
+#include "ERangeError.h"
 #include "Geometry.h"
 #include "Palette.h"
 #include "TColor.h"
@@ -106,11 +107,4 @@ private:
     static PixelMemory allocatePixels(size_t bytes);
     PixelMemory data_;
     std::unique_ptr<TCanvas> canvas_;
-};
-
-#include <stdexcept>
-// The error an out-of-range index raises (the platform's range-check error).
-class ERangeError : public std::out_of_range {
-public:
-    using std::out_of_range::out_of_range;
 };

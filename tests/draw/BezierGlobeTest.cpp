@@ -1,8 +1,8 @@
 // The Bezier tool's placing, editing and finishing, and the gradient globe.
 #include "DrawFixture.h"
-#include "Pbook_mouse_pixels.h"
 #include "TListBox.h"
 #include "TShape.h"
+#include "ToolPixels.h"
 #include "bez.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 // The pixel work of the page's drawing tools, over bitmaps and canvases only, so the tools can be
-// checked and timed without the main window.
+// checked and timed without the main window (which calls them from Pbook_mouse_*.cpp).
 #include "Geometry.h"
 #include "Progress.h"
 #include "TBitmap.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "TBitmap.h" // ERangeError
+#include "ERangeError.h"
 
 #include <array>
 #include <string>

@@ -1,4 +1,4 @@
-#include "Pbook_mouse_pixels.h"
+#include "ToolPixels.h"
 
 #include "Numbers.h"
 
