@@ -11,32 +11,26 @@ HPALETTE CreatePalette(const std::vector<PALETTEENTRY>& entries) {
 }
 
 int GetPaletteEntries(const HPALETTE& pal, int start, int count, PALETTEENTRY* out) {
-    if (!pal)
-        return 0;
+    if (!pal) return 0;
     int n = int(pal->entries.size());
-    if (!out)
-        return n;
-    if (start < 0 || start >= n || count <= 0)
-        return 0;
+    if (!out) return n;
+    if (start < 0 || start >= n || count <= 0) return 0;
     int m = std::min(count, n - start);
     std::copy_n(pal->entries.begin() + start, m, out);
     return m;
 }
 
 int SetPaletteEntries(const HPALETTE& pal, int start, int count, const PALETTEENTRY* in) {
-    if (!pal || !in)
-        return 0;
+    if (!pal || !in) return 0;
     int n = int(pal->entries.size());
-    if (start < 0 || start >= n || count <= 0)
-        return 0;
+    if (start < 0 || start >= n || count <= 0) return 0;
     int m = std::min(count, n - start);
     std::copy_n(in, m, pal->entries.begin() + start);
     return m;
 }
 
 int GetNearestPaletteIndex(const HPALETTE& pal, TColor c) {
-    if (!pal || pal->entries.empty())
-        return 0;
+    if (!pal || pal->entries.empty()) return 0;
     int r = GetRValue(c), g = GetGValue(c), b = GetBValue(c);
     int best = 0;
     long bestD = -1;
@@ -47,8 +41,7 @@ int GetNearestPaletteIndex(const HPALETTE& pal, TColor c) {
         if (bestD < 0 || d < bestD) {
             bestD = d;
             best = int(i);
-            if (d == 0)
-                break;
+            if (d == 0) break;
         }
     }
     return best;
@@ -56,12 +49,12 @@ int GetNearestPaletteIndex(const HPALETTE& pal, TColor c) {
 
 HPALETTE DefaultPalette256() {
     // The 20 static colours at both ends, a 6x6x6 colour cube and a grey ramp between.
-    static const std::uint8_t first10[10][3] = {{0, 0, 0},     {128, 0, 0},   {0, 128, 0},     {128, 128, 0},
-                                                {0, 0, 128},   {128, 0, 128}, {0, 128, 128},   {192, 192, 192},
-                                                {192, 220, 192}, {166, 202, 240}};
-    static const std::uint8_t last10[10][3] = {{255, 251, 240}, {160, 160, 164}, {128, 128, 128}, {255, 0, 0},
-                                               {0, 255, 0},     {255, 255, 0},   {0, 0, 255},     {255, 0, 255},
-                                               {0, 255, 255},   {255, 255, 255}};
+    static const std::uint8_t first10[10][3] = {
+        {0, 0, 0},     {128, 0, 0},   {0, 128, 0},     {128, 128, 0},   {0, 0, 128},
+        {128, 0, 128}, {0, 128, 128}, {192, 192, 192}, {192, 220, 192}, {166, 202, 240}};
+    static const std::uint8_t last10[10][3] = {
+        {255, 251, 240}, {160, 160, 164}, {128, 128, 128}, {255, 0, 0},   {0, 255, 0},
+        {255, 255, 0},   {0, 0, 255},     {255, 0, 255},   {0, 255, 255}, {255, 255, 255}};
     std::vector<PALETTEENTRY> e;
     e.reserve(256);
     for (auto& c : first10)
@@ -86,4 +79,6 @@ HPALETTE SelectPalette(TCanvas& canvas, const HPALETTE& pal, bool) {
     return old;
 }
 
-int RealizePalette(TCanvas&) { return 0; }
+int RealizePalette(TCanvas&) {
+    return 0;
+}

@@ -35,29 +35,24 @@ constexpr TColor kSysColors[] = {
 } // namespace
 
 TColor GetSysColor(int index) {
-    if (index < 0 || index >= int(sizeof(kSysColors) / sizeof(kSysColors[0])))
-        return 0;
+    if (index < 0 || index >= int(sizeof(kSysColors) / sizeof(kSysColors[0]))) return 0;
     return kSysColors[index];
 }
 
 TColor ColorToRGB(TColor c) {
-    if (c & clSystemColor)
-        return GetSysColor(int(c & 0xFF));
+    if (c & clSystemColor) return GetSysColor(int(c & 0xFF));
     return c & 0x00FFFFFF;
 }
 
 bool ParseColorText(const char* text, TColor& out) {
-    if (!text)
-        return false;
+    if (!text) return false;
     errno = 0;
     char* end = nullptr;
     long long v = std::strtoll(text, &end, 10);
-    if (end == text || errno == ERANGE)
-        return false;
+    if (end == text || errno == ERANGE) return false;
     while (*end == ' ' || *end == '\t' || *end == '\r' || *end == '\n')
         ++end;
-    if (*end != '\0' || v < -2147483648LL || v > 4294967295LL)
-        return false;
+    if (*end != '\0' || v < -2147483648LL || v > 4294967295LL) return false;
     out = static_cast<TColor>(static_cast<std::uint32_t>(v));
     return true;
 }

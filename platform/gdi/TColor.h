@@ -9,10 +9,18 @@ using TColor = std::uint32_t;
 constexpr TColor RGB(int r, int g, int b) {
     return TColor(r & 0xFF) | (TColor(g & 0xFF) << 8) | (TColor(b & 0xFF) << 16);
 }
-constexpr TColor PALETTERGB(int r, int g, int b) { return 0x02000000u | RGB(r, g, b); }
-constexpr int GetRValue(TColor c) { return int(c & 0xFF); }
-constexpr int GetGValue(TColor c) { return int((c >> 8) & 0xFF); }
-constexpr int GetBValue(TColor c) { return int((c >> 16) & 0xFF); }
+constexpr TColor PALETTERGB(int r, int g, int b) {
+    return 0x02000000u | RGB(r, g, b);
+}
+constexpr int GetRValue(TColor c) {
+    return int(c & 0xFF);
+}
+constexpr int GetGValue(TColor c) {
+    return int((c >> 8) & 0xFF);
+}
+constexpr int GetBValue(TColor c) {
+    return int((c >> 16) & 0xFF);
+}
 
 // System colour indexes (the low byte of a 0x80xxxxxx value).
 enum SysColorIndex : int {

@@ -5,8 +5,7 @@
 
 TestFolder::TestFolder() {
     std::string tmpl = (std::filesystem::temp_directory_path() / "orvanta-test-XXXXXX").string();
-    if (!mkdtemp(tmpl.data()))
-        throw std::runtime_error("cannot make a temporary folder");
+    if (!mkdtemp(tmpl.data())) throw std::runtime_error("cannot make a temporary folder");
     path_ = tmpl;
 }
 
