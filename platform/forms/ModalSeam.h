@@ -18,7 +18,7 @@
 //
 // A modal shown with no queued answer in a headless run (QT_QPA_PLATFORM=offscreen, or
 // SetHeadless(true)) records a failure naming the form or dialog and returns Cancel at once.
-// Tests check Failures() (TModalTest in ModalTesting.h does it for every test).
+// Tests check Failures() (the tests' TModalTest does it for every test).
 #include "Printer.h"
 #include "TCanvas.h"
 #include "TColor.h"

@@ -2,8 +2,7 @@
 // title, the main window's first page, and the loop ending when the main window closes.
 #include "Application.h"
 #include "Clpfrm.h"
-#include "ModalTesting.h"
-#include "OrvantaProgram.h"
+#include "OrvantaFixture.h"
 #include "Pbook.h"
 #include "ProgramFolder.h"
 #include "Screen.h"
@@ -50,17 +49,11 @@
 
 namespace {
 
-std::unique_ptr<TestFolder> programFolder;
-
-class OrvantaStartup : public TModalTest {
+// The shared start, without the fresh page each test gets elsewhere: these tests look at what
+// the start itself left.
+class OrvantaStartup : public OrvantaTest {
 protected:
-    static void SetUpTestSuite() {
-        programFolder = std::make_unique<TestFolder>();
-        std::filesystem::create_directory(programFolder->path() / "bin");
-        ProgramFolder::SetRoot(programFolder->path());
-        Screen->SetSize(1024, 768);
-        StartOrvanta();
-    }
+    void SetUp() override { TModalTest::SetUp(); }
 };
 
 struct Window {
@@ -111,7 +104,7 @@ TEST_F(OrvantaStartup, MainWindowStartsWithAWhitePageNamedTempBmp) {
     EXPECT_EQ(Pbook1->Image2->Picture().Width(), 450);
     EXPECT_TRUE(Pbook1->pagesready);
     EXPECT_FALSE(Pbook1->modified);
-    EXPECT_TRUE(std::filesystem::is_directory(programFolder->path() / "clpcache"));
+    EXPECT_TRUE(std::filesystem::is_directory(program().path() / "clpcache"));
 }
 
 // Runs last: it ends the program's loop.
@@ -134,7 +127,7 @@ TEST_F(OrvantaStartup, ZClosingTheMainWindowEndsTheLoop) {
     EXPECT_EQ(status, "   450x250");
     EXPECT_TRUE(Application->Terminated());
     // The colour bar is written back on the way out.
-    EXPECT_TRUE(std::filesystem::exists(programFolder->path() / "bin" / "pal.clrs"));
+    EXPECT_TRUE(std::filesystem::exists(program().path() / "bin" / "pal.clrs"));
 }
 
 } // namespace

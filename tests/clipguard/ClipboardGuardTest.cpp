@@ -5,8 +5,10 @@
 #include "Clpfrm.h"
 #include "MessageBox.h"
 #include "ModalTesting.h"
+#include "Pixels.h"
 #include "Screen.h"
 #include "TestClipboardSystem.h"
+#include "WindowAlone.h"
 #include "mydialog.h"
 
 #include <gtest/gtest.h>
@@ -21,24 +23,12 @@ TBitmap picture(int w, int h, TColor c) {
     return b;
 }
 
-bool samepixels(const TBitmap& a, const TBitmap& b) {
-    if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (a.GetPixel(x, y) != b.GetPixel(x, y)) return false;
-    return true;
-}
-
 class ClipboardGuardTest : public TModalTest {
 protected:
     static void SetUpTestSuite() {
-        Screen->SetSize(1024, 768);
-        if (!host) {
-            host = new TForm();
-            Application->AdoptForm(host);
-        }
-        if (!mydialog1) Application->CreateForm(mydialog1);
-        if (!clpform1) Application->CreateForm(clpform1);
+        plainMainForm();
+        makeDialog(mydialog1);
+        makeDialog(clpform1);
     }
     static void TearDownTestSuite() { SetClipboardSystem(nullptr); }
     void SetUp() override {
@@ -84,7 +74,6 @@ protected:
             break;
         }
     }
-    static inline TForm* host = nullptr;
     std::shared_ptr<TestClipboardSystem> board;
 };
 
@@ -124,7 +113,7 @@ TEST_F(ClipboardGuardTest, WriteReplacesTextWithTheBitmapAfterThePreparation) {
     EXPECT_FALSE(board->IsFormatAvailable(CF_TEXT));
     TBitmap got;
     ASSERT_TRUE(board->GetBitmap(got));
-    EXPECT_TRUE(samepixels(got, b));
+    EXPECT_TRUE(samePixels(got, b));
     EXPECT_FALSE(board->IsOpen());
     EXPECT_EQ(Clipboard()->OpenCount(), 0);
     EXPECT_FALSE(clpform1->Visible());
@@ -146,7 +135,7 @@ TEST_F(ClipboardGuardTest, WriteToAnEmptyClipboardWorks) {
     EXPECT_TRUE(ClipboardGuardWrite(b, reportBoxUnavailableClipboardError));
     TBitmap got;
     ASSERT_TRUE(board->GetBitmap(got));
-    EXPECT_TRUE(samepixels(got, b));
+    EXPECT_TRUE(samePixels(got, b));
 }
 
 TEST_F(ClipboardGuardTest, ClipboardHeldByAnotherProgramGivesTheCallersReportAndStaysAsItWas) {
@@ -183,7 +172,7 @@ TEST_F(ClipboardGuardTest, HeldClipboardWithAnOldBitmapIsReportedNotSilentlyKept
     EXPECT_FALSE(prepared);
     TBitmap got;
     ASSERT_TRUE(board->GetBitmap(got));
-    EXPECT_TRUE(samepixels(got, old));
+    EXPECT_TRUE(samePixels(got, old));
 }
 
 // Pasting with only text on the clipboard used to empty it and leave a bitmap announced with no
@@ -215,7 +204,7 @@ TEST_F(ClipboardGuardTest, ReadWithABitmapPassesQuietly) {
     EXPECT_FALSE(clpform1->Visible());
     TBitmap got;
     Clipboard()->GetBitmap(got);
-    EXPECT_TRUE(samepixels(got, b));
+    EXPECT_TRUE(samePixels(got, b));
 }
 
 TEST_F(ClipboardGuardTest, NoticeDesign) {
@@ -263,7 +252,7 @@ TEST_F(ClipboardGuardTest, TryAndFreeItReleasesAStuckClipboardAndACopyWorksAfter
     EXPECT_TRUE(ClipboardGuardRead(reportNoticeNotAvailableOrEmpty));
     TBitmap got;
     Clipboard()->GetBitmap(got);
-    EXPECT_TRUE(samepixels(got, b));
+    EXPECT_TRUE(samePixels(got, b));
 }
 
 TEST_F(ClipboardGuardTest, TryAndFreeItOnAnIdleClipboardOnlyEmptiesIt) {
@@ -281,7 +270,7 @@ TEST_F(ClipboardGuardTest, FreeingDuringThePreparationStillWrites) {
     EXPECT_TRUE(ClipboardGuardWrite(b, reportNoticeNotAvailableOrEmpty, [] { clpform1->BitBtn2->Click(); }));
     TBitmap got;
     ASSERT_TRUE(board->GetBitmap(got));
-    EXPECT_TRUE(samepixels(got, b));
+    EXPECT_TRUE(samePixels(got, b));
     EXPECT_FALSE(board->IsOpen());
 }
 

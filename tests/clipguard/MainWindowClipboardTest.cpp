@@ -4,8 +4,7 @@
 #include "ClipboardGuard.h"
 #include "Clpfrm.h"
 #include "Menus.h"
-#include "ModalTesting.h"
-#include "OrvantaProgram.h"
+#include "OrvantaFixture.h"
 #include "Pbook.h"
 #include "ProgramFolder.h"
 #include "Screen.h"
@@ -23,23 +22,16 @@
 
 namespace {
 
-class MainWindowClipboardTest : public TModalTest {
+class MainWindowClipboardTest : public OrvantaTest {
 protected:
-    static void SetUpTestSuite() {
-        folder = new TestFolder();
-        std::filesystem::create_directory(folder->path() / "bin");
-        ProgramFolder::SetRoot(folder->path());
-        Screen->SetSize(1024, 768);
-        StartOrvanta();
-    }
     static void TearDownTestSuite() { SetClipboardSystem(nullptr); }
     void SetUp() override {
-        TModalTest::SetUp();
+        OrvantaTest::SetUp();
         board = std::make_shared<TestClipboardSystem>();
         SetClipboardSystem(board);
         rotateform->CheckBox1->SetChecked(false);
     }
-    static void loadPage(int w, int h) {
+    static void loadStripedPage(int w, int h) {
         TBitmap b(w, h);
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
@@ -47,8 +39,6 @@ protected:
         Pbook1->ptbox1->Picture().Assign(b);
         Pbook1->initpages();
     }
-    static TBitmap& page() { return Pbook1->ptbox1->Picture().Bitmap(); }
-    static inline TestFolder* folder = nullptr;
     std::shared_ptr<TestClipboardSystem> board;
 };
 
@@ -83,7 +73,7 @@ TEST_F(MainWindowClipboardTest, FreeTheClipboardAfterAFailedCopyShowsThatCopysLi
 }
 
 TEST_F(MainWindowClipboardTest, RotateFromTheImageMenuTurnsThePageInTheWindow) {
-    loadPage(60, 60);
+    loadStripedPage(60, 60);
     TBitmap before = page();
     Pbook1->SetLeft(30);
     bool placed = false;
@@ -110,7 +100,7 @@ TEST_F(MainWindowClipboardTest, RotateFromTheImageMenuTurnsThePageInTheWindow) {
 }
 
 TEST_F(MainWindowClipboardTest, RotateWithEnlargeSquaresThePageAndGrowsTheWindow) {
-    loadPage(100, 50);
+    loadStripedPage(100, 50);
     ModalSeam().QueueScript<Trotateform>([](Trotateform& d) {
         d.rotedit1->SetValue(30);
         d.CheckBox1->SetChecked(true);

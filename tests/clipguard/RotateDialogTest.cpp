@@ -2,8 +2,10 @@
 // own: a page, an undo copy, a bar and a window with a tool bar.
 #include "Application.h"
 #include "ModalTesting.h"
+#include "Pixels.h"
 #include "Screen.h"
 #include "TPanel.h"
+#include "WindowAlone.h"
 #include "rotdialog.h"
 
 #include <gtest/gtest.h>
@@ -18,28 +20,19 @@ TBitmap marked(int w, int h) {
     return b;
 }
 
-bool samepixels(const TBitmap& a, const TBitmap& b) {
-    if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (a.GetPixel(x, y) != b.GetPixel(x, y)) return false;
-    return true;
-}
-
 class RotateDialogTest : public TModalTest {
 protected:
     static void SetUpTestSuite() {
         Screen->SetSize(1024, 768);
         if (!host) {
-            host = new TForm();
-            Application->AdoptForm(host);
+            host = plainMainForm();
             toolbar = new TPanel(host, host);
             toolbar->SetBounds(500, 0, 70, 300);
             page = new TImage(host, host);
             undo = new TImage(host, host);
             undo->Hide();
         }
-        if (!rotateform) Application->CreateForm(rotateform);
+        makeDialog(rotateform);
     }
     void SetUp() override {
         TModalTest::SetUp();
@@ -112,7 +105,7 @@ TEST_F(RotateDialogTest, OkWithNinetyDegreesTurnsThePageAndKeepsTheOldOneForUndo
             TColor want = sy < n ? before.GetPixel(sx, sy) : clWhite;
             ASSERT_EQ(p.GetPixel(x, y), want) << x << "," << y;
         }
-    EXPECT_TRUE(samepixels(undo->Picture().Bitmap(), before));
+    EXPECT_TRUE(samePixels(undo->Picture().Bitmap(), before));
     EXPECT_FALSE(bar.visible);
     EXPECT_GT(bar.steps, 0);
     EXPECT_FALSE(rotateform->Visible());
@@ -123,8 +116,8 @@ TEST_F(RotateDialogTest, CancelLeavesPageAndUndoCopyAlone) {
     loadpage(before);
     TBitmap undoBefore = undo->Picture().Bitmap();
     rotate(90, true, false);
-    EXPECT_TRUE(samepixels(page->Picture().Bitmap(), before));
-    EXPECT_TRUE(samepixels(undo->Picture().Bitmap(), undoBefore));
+    EXPECT_TRUE(samePixels(page->Picture().Bitmap(), before));
+    EXPECT_TRUE(samePixels(undo->Picture().Bitmap(), undoBefore));
     EXPECT_EQ(page->Width(), 30);
     EXPECT_EQ(host->Width(), 640);
 }

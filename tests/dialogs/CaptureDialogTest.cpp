@@ -1,4 +1,5 @@
-#include "DialogFixture.h"
+#include "ModalTesting.h"
+#include "WindowAlone.h"
 #include "capdlg.h"
 
 namespace {
@@ -7,7 +8,7 @@ class CaptureDialogTest : public TModalTest {
 protected:
     void SetUp() override {
         TModalTest::SetUp();
-        dlg = MakeDialog(capformdlg);
+        dlg = makeDialog(capformdlg);
     }
     Tcapformdlg* dlg = nullptr;
 };

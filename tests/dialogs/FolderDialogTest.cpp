@@ -1,5 +1,6 @@
-#include "DialogFixture.h"
+#include "ModalTesting.h"
 #include "TestFolder.h"
+#include "WindowAlone.h"
 #include "dirpathdlg.h"
 
 #include <filesystem>
@@ -29,7 +30,7 @@ class FolderDialogTest : public TModalTest {
 protected:
     void SetUp() override {
         TModalTest::SetUp();
-        dlg = MakeDialog(folderdlg1);
+        dlg = makeDialog(folderdlg1);
         shots = (dir.path() / "shots").string();
         fs::create_directories(dir.path() / "shots" / "sub");
         for (const char* f : {"Bfly001.bmp", "a.b.bmp", "notes.txt"})

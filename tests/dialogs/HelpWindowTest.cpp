@@ -1,5 +1,6 @@
-#include "DialogFixture.h"
+#include "ModalTesting.h"
 #include "TestFolder.h"
+#include "WindowAlone.h"
 #include "help1.h"
 
 #include <fstream>
@@ -10,7 +11,7 @@ class HelpWindowTest : public TModalTest {
 protected:
     void SetUp() override {
         TModalTest::SetUp();
-        help = MakeDialog(Helpfrm);
+        help = makeDialog(Helpfrm);
     }
     static void write(const std::string& path, const std::string& bytes) {
         std::ofstream(path, std::ios::binary) << bytes;

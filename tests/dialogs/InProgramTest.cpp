@@ -1,8 +1,6 @@
 // The dialogs as the started program has them: made in the program's order, reading the main
 // window's page.
-#include "Application.h"
-#include "ModalTesting.h"
-#include "OrvantaProgram.h"
+#include "OrvantaFixture.h"
 #include "Pbook.h"
 #include "ProgramFolder.h"
 #include "Screen.h"
@@ -15,15 +13,8 @@
 
 namespace {
 
-class InProgramTest : public TModalTest {
+class InProgramTest : public OrvantaTest {
 protected:
-    static void SetUpTestSuite() {
-        static TestFolder folder;
-        std::filesystem::create_directories(folder.path() / "bin");
-        ProgramFolder::SetRoot(folder.path());
-        Screen->SetSize(1024, 768);
-        if (!Pbook1) StartOrvanta();
-    }
     static void setPage(int w, int h) { Pbook1->ptbox1->Picture().Bitmap().SetSize(w, h); }
     static TPoint shownSize() {
         TPoint shown;

@@ -1,4 +1,5 @@
-#include "DialogFixture.h"
+#include "ModalTesting.h"
+#include "WindowAlone.h"
 #include "jpegop.h"
 
 namespace {
@@ -7,7 +8,7 @@ class JpegOptionsTest : public TModalTest {
 protected:
     void SetUp() override {
         TModalTest::SetUp();
-        dlg = MakeDialog(jpop1);
+        dlg = makeDialog(jpop1);
     }
     Tjpop1* dlg = nullptr;
 };

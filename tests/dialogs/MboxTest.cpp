@@ -1,4 +1,5 @@
-#include "DialogFixture.h"
+#include "ModalTesting.h"
+#include "WindowAlone.h"
 #include "mydialog.h"
 
 #include <string>
@@ -9,7 +10,7 @@ class MboxTest : public TModalTest {
 protected:
     void SetUp() override {
         TModalTest::SetUp();
-        box = MakeDialog(mydialog1);
+        box = makeDialog(mydialog1);
     }
     // Answers the next box by running `press` against the shown window.
     void answer(std::function<void(Tmydialog1&)> press) { ModalSeam().QueueScript<Tmydialog1>(press); }

@@ -1,4 +1,5 @@
-#include "DialogFixture.h"
+#include "ModalTesting.h"
+#include "WindowAlone.h"
 #include "newsizefrm1.h"
 #include "resizefrm.h"
 
@@ -18,7 +19,7 @@ class ResizeFormTest : public TModalTest {
 protected:
     void SetUp() override {
         TModalTest::SetUp();
-        dlg = MakeDialog(ResizeForm);
+        dlg = makeDialog(ResizeForm);
         dlg->PageSize = [this] { return page; };
     }
     // Shows the dialog, runs `inside` against it, and closes it with OK.
@@ -143,7 +144,7 @@ class NewSizeTest : public TModalTest {
 protected:
     void SetUp() override {
         TModalTest::SetUp();
-        dlg = MakeDialog(newsizefrm);
+        dlg = makeDialog(newsizefrm);
     }
     Tnewsizefrm* dlg = nullptr;
 };

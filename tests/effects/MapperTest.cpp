@@ -1,5 +1,5 @@
 #include "Mapper.h"
-#include "Pictures.h"
+#include "Pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +37,7 @@ TEST(Maptopalette, EveryPixelShowsItsNearestPageColour) {
     pageEntries[9] = pageEntries[5] = {10, 20, 30, 0};
     clipEntries[3] = {11, 21, 31, 0};
     HPALETTE page = CreatePalette(pageEntries);
-    TBitmap clip = noisepicture(53, 29, 3, pf8bit);
+    TBitmap clip = noisePicture(53, 29, 3, pf8bit);
     clip.SetPalette(CreatePalette(clipEntries));
     clip.ScanLine(0)[0] = 3;
     clip.ScanLine(0)[1] = 0;
@@ -66,18 +66,18 @@ TEST(Maptopalette, EveryPixelShowsItsNearestPageColour) {
 TEST(Maptopalette, RefusesWhatIsNotTwoFullPalettes) {
     HPALETTE page = CreatePalette(randompalette(4));
     TQuietProgress bar;
-    TBitmap trueColour = noisepicture(8, 8, 5);
+    TBitmap trueColour = noisePicture(8, 8, 5);
     TBitmap copy = trueColour;
     EXPECT_FALSE(maptopalette(page, trueColour, bar));
-    EXPECT_TRUE(samepixels(copy, trueColour));
+    EXPECT_TRUE(samePixels(copy, trueColour));
 
-    TBitmap clip = noisepicture(8, 8, 6, pf8bit);
+    TBitmap clip = noisePicture(8, 8, 6, pf8bit);
     TBitmap clipBefore = clip;
     std::vector<PALETTEENTRY> sixteen(16);
     EXPECT_FALSE(maptopalette(CreatePalette(sixteen), clip, bar));
     EXPECT_FALSE(maptopalette(nullptr, clip, bar));
     EXPECT_EQ(clip.Palette()->entries, clipBefore.Palette()->entries);
-    EXPECT_TRUE(samepixels(clip, clipBefore));
+    EXPECT_TRUE(samePixels(clip, clipBefore));
     EXPECT_EQ(bar.pumps, 0);
 }
 
@@ -93,7 +93,7 @@ public:
 };
 
 TEST(Maptopalette, StopsWhenTheClipChangesKindWhileMessagesRun) {
-    TBitmap clip = noisepicture(8, 8, 7, pf8bit);
+    TBitmap clip = noisePicture(8, 8, 7, pf8bit);
     ConvertingProgress bar;
     bar.clip = &clip;
     EXPECT_FALSE(maptopalette(CreatePalette(randompalette(8)), clip, bar));

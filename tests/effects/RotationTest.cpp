@@ -1,5 +1,5 @@
 #include "rotation.h"
-#include "Pictures.h"
+#include "Pixels.h"
 #include "cliprot.h"
 #include "cliprotate.h"
 
@@ -39,16 +39,16 @@ TEST(RotationCoefficients, FortyFiveDegreesInFixedPoint) {
 
 TEST(Rotatepicture, ZeroAndFullTurnLeaveThePageUnchanged) {
     for (double angle : {0.0, 360.0}) {
-        TBitmap undo = noisepicture(37, 23, 1), page(37, 23);
+        TBitmap undo = noisePicture(37, 23, 1), page(37, 23);
         TQuietProgress bar;
         rotatepicture(undo, page, 37 / 2, 23 / 2, 1.0, angle, bar);
-        EXPECT_TRUE(samepixels(page, undo)) << angle;
+        EXPECT_TRUE(samePixels(page, undo)) << angle;
     }
 }
 
 TEST(Rotatepicture, QuarterTurnMovesRightOfCentreToBelowIt) {
     const int n = 20, c = n / 2;
-    TBitmap undo = noisepicture(n, n, 2), page(n, n);
+    TBitmap undo = noisePicture(n, n, 2), page(n, n);
     TQuietProgress bar;
     rotatepicture(undo, page, c, c, 1.0, 90, bar);
     for (int y = 0; y < n; ++y)
@@ -64,31 +64,31 @@ TEST(Rotatepicture, QuarterTurnMovesRightOfCentreToBelowIt) {
 }
 
 TEST(Rotateclipbits, MatchesThePixelByPixelMapping) {
-    TBitmap src = noisepicture(31, 17, 3);
+    TBitmap src = noisePicture(31, 17, 3);
     for (double angle : {1.0, 15.0, 33.0, 45.0, 90.0, 137.0, 180.0, 270.0, 299.6, 359.0}) {
         for (auto [dw, dh] : {std::pair{40, 40}, std::pair{31, 17}, std::pair{7, 50}}) {
             TBitmap dest(dw, dh);
             TQuietProgress bar;
             rotateclipbits(src, dest, 15, 8, 1.0, angle, bar);
-            EXPECT_TRUE(samepixels(dest, referenceturn(src, dw, dh, 15, 8, angle)))
+            EXPECT_TRUE(samePixels(dest, referenceturn(src, dw, dh, 15, 8, angle)))
                 << angle << " into " << dw << "x" << dh;
         }
     }
 }
 
 TEST(Rotateclipbits, PaletteSourcesKeepTheirColours) {
-    TBitmap src = noisepicture(25, 19, 4, pf8bit);
+    TBitmap src = noisePicture(25, 19, 4, pf8bit);
     TBitmap want = referenceturn(src, 30, 30, 12, 9, 20);
     TBitmap toTrue(30, 30), toIndexed(30, 30, pf8bit);
     TQuietProgress bar;
     rotateclipbits(src, toTrue, 12, 9, 1.0, 20, bar);
     rotateclipbits(src, toIndexed, 12, 9, 1.0, 20, bar);
-    EXPECT_TRUE(samepixels(toTrue, want));
-    EXPECT_TRUE(samepixels(toIndexed, want)); // same palette: the indexes are copied
+    EXPECT_TRUE(samePixels(toTrue, want));
+    EXPECT_TRUE(samePixels(toIndexed, want)); // same palette: the indexes are copied
 }
 
 TEST(Rotateclipbits, EmptySourceGivesWhiteAndStepsTheBarPerHundredthOfRows) {
-    TBitmap src, dest = noisepicture(10, 100, 5);
+    TBitmap src, dest = noisePicture(10, 100, 5);
     TQuietProgress bar;
     rotateclipbits(src, dest, 0, 0, 1.0, 30, bar);
     for (int y = 0; y < 100; ++y)
@@ -99,7 +99,7 @@ TEST(Rotateclipbits, EmptySourceGivesWhiteAndStepsTheBarPerHundredthOfRows) {
 }
 
 TEST(Rotateclip, EnlargesToTheDiagonalSquareWithAWhiteMargin) {
-    TBitmap clip = noisepicture(100, 50, 6);
+    TBitmap clip = noisePicture(100, 50, 6);
     TBitmap original = clip;
     TQuietProgress bar;
     rotateclip(clip, 0, bar);
@@ -131,7 +131,7 @@ TEST(Rotateclip, EnlargesToTheDiagonalSquareWithAWhiteMargin) {
 }
 
 TEST(Rotateclip, PaletteClipKeepsItsFormatAndPalette) {
-    TBitmap clip = noisepicture(20, 10, 7, pf8bit);
+    TBitmap clip = noisePicture(20, 10, 7, pf8bit);
     HPALETTE before = clip.Palette();
     TQuietProgress bar;
     rotateclip(clip, 45, bar);
@@ -155,7 +155,7 @@ TEST(Makeclipmask, BlackWhereTheClipIsNotWhite) {
             EXPECT_EQ(mask.GetPixel(x, y), clip.GetPixel(x, y) == clWhite ? clWhite : clBlack);
     EXPECT_FALSE(bar.visible);
 
-    TBitmap solid = noisepicture(5, 5, 8); // random colours: no pure white
+    TBitmap solid = noisePicture(5, 5, 8); // random colours: no pure white
     makeclipmask(solid, mask, bar);
     for (int y = 0; y < 5; ++y)
         for (int x = 0; x < 5; ++x)
@@ -182,7 +182,7 @@ TEST(Makeclipmask, PaletteClipGivesAnExactBlackAndWhiteMask) {
 }
 
 TEST(Resizeitbits, SquaresAPageWithThePictureCentred) {
-    TBitmap page = noisepicture(60, 40, 9), undo = page;
+    TBitmap page = noisePicture(60, 40, 9), undo = page;
     TBitmap original = page;
     ASSERT_TRUE(resizeitbits(page, undo));
     const int side = 82; // round(sqrt(60^2 + 40^2)) + 10
@@ -200,10 +200,10 @@ TEST(Resizeitbits, SquaresAPageWithThePictureCentred) {
 }
 
 TEST(Resizeitbits, SquarePageKeepsItsSizeAndLosesItsCorners) {
-    TBitmap page = noisepicture(30, 30, 10), undo = page;
+    TBitmap page = noisePicture(30, 30, 10), undo = page;
     EXPECT_FALSE(resizeitbits(page, undo));
     EXPECT_EQ(page.Width(), 30);
-    EXPECT_TRUE(samepixels(page, undo));
+    EXPECT_TRUE(samePixels(page, undo));
     TQuietProgress bar;
     rotatepicture(undo, page, 15, 15, 1.0, 45, bar);
     EXPECT_EQ(page.GetPixel(0, 0), clWhite);
@@ -211,7 +211,7 @@ TEST(Resizeitbits, SquarePageKeepsItsSizeAndLosesItsCorners) {
 }
 
 TEST(Resizeitbits, PalettePageKeepsItsKind) {
-    TBitmap page = noisepicture(10, 20, 11, pf8bit), undo = page;
+    TBitmap page = noisePicture(10, 20, 11, pf8bit), undo = page;
     ASSERT_TRUE(resizeitbits(page, undo));
     EXPECT_EQ(page.PixelFormat(), pf8bit);
     EXPECT_EQ(undo.PixelFormat(), pf8bit);

@@ -1,5 +1,13 @@
 // Saving the page: Save As by extension, quick save, the save prompt, and failed writes.
-#include "FilesFixture.h"
+#include "OrvantaFixture.h"
+
+#include "BmpCodec.h"
+#include "Menus.h"
+#include "MessageBox.h"
+#include "PictureFiles.h"
+#include "TSpeedButton.h"
+#include "TTrackBar.h"
+#include "jpegop.h"
 
 #include <fstream>
 
@@ -7,14 +15,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class PbookSaveTest : public FilesTest {
+class PbookSaveTest : public OrvantaTest {
 protected:
+    void SetUp() override {
+        OrvantaTest::SetUp();
+        loadPage(30, 20);
+    }
     void answerSaveAs(const fs::path& p) { ModalSeam().QueueFileName(p.string()); }
     // The document as a user left it: changed, under a name of its own.
     void changedDocument(const std::string& caption = "orig.bmp") {
         Pbook1->SetCaption(caption);
         Pbook1->modified = true;
     }
+    TestFolder dir; // where the test's pictures go
 };
 
 TEST_F(PbookSaveTest, SaveAsWritesTheTypeTheExtensionNames) {

@@ -1,9 +1,10 @@
 // Every writer of the programs goes through the safe writer: a disk that fills up keeps the old
 // file, and a link is written through. (Before, all but the page save truncated the target first,
 // and every save replaced a link with a plain file.)
+#include "BmpCodec.h"
 #include "FileIO.h"
-#include "FilesFixture.h"
 #include "JpegImage.h"
+#include "OrvantaFixture.h"
 #include "PictureWriters.h"
 #include "TRichEdit.h"
 #include "TStrings.h"
@@ -14,8 +15,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class SafeWritesTest : public FilesTest {
+class SafeWritesTest : public OrvantaTest {
 protected:
+    void SetUp() override {
+        OrvantaTest::SetUp();
+        loadPage(30, 20);
+    }
+    TestFolder dir; // where the test's files go
     struct Writer {
         const char* what;
         std::function<void(const std::string&)> write; // throws EStreamError on failure

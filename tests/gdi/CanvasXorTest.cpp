@@ -1,5 +1,6 @@
 // Rubber bands erase themselves by drawing again: every figure drawn twice in an XOR-like pen
 // mode must give back every pixel, whatever the pen width, style or brush.
+#include "Pixels.h"
 #include "TBitmap.h"
 #include "TCanvas.h"
 
@@ -84,13 +85,6 @@ TBitmap noise(int w, int h, TPixelFormat pf) {
     return b;
 }
 
-bool sameBits(const TBitmap& a, const TBitmap& b) {
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (a.GetPixel(x, y) != b.GetPixel(x, y)) return false;
-    return true;
-}
-
 struct PenCase {
     int width;
     TPenStyle style;
@@ -115,9 +109,9 @@ void checkTwiceRestores(TPixelFormat pf, TPenMode mode, const std::vector<PenCas
             c.Brush.Color = RGB(40, 200, 90);
             c.Brush.Style = pen.brush;
             fig.draw(c);
-            bool drew = !sameBits(b, before);
+            bool drew = !samePixels(b, before);
             fig.draw(c);
-            EXPECT_TRUE(sameBits(b, before)) << fig.name << ", " << describe(pen);
+            EXPECT_TRUE(samePixels(b, before)) << fig.name << ", " << describe(pen);
             if (std::string(fig.name) != "line zero length" || pen.width > 1) {
                 EXPECT_TRUE(drew) << fig.name << " drew nothing, " << describe(pen);
             }
@@ -156,7 +150,7 @@ TEST(CanvasXor, NotXorOnWhiteShowsExactlyWhatCopyModePaints) {
                 c.Brush.Style = pen.brush;
                 fig.draw(c);
             }
-            EXPECT_TRUE(sameBits(drawn[0], drawn[1])) << fig.name << ", " << describe(pen);
+            EXPECT_TRUE(samePixels(drawn[0], drawn[1])) << fig.name << ", " << describe(pen);
         }
 }
 

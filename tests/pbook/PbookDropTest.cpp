@@ -1,5 +1,5 @@
 // Files dropped on the main window from the shell.
-#include "PbookFixture.h"
+#include "OrvantaFixture.h"
 
 #include "BmpCodec.h"
 #include "MessageBox.h"
@@ -7,16 +7,16 @@
 
 namespace {
 
-class PbookDropTest : public PbookTest {
+class PbookDropTest : public OrvantaTest {
 protected:
     void SetUp() override {
-        PbookTest::SetUp();
+        OrvantaTest::SetUp();
         picform1->picname = "TEMP.BMP";
         picform1->Image1->Picture().Clear();
     }
     std::string picture(const std::string& name, int w = 12) {
         TBitmap b(w, 8);
-        const std::string path = folder()->file(name);
+        const std::string path = program().file(name);
         SaveBmpToFile(b, path);
         return path;
     }

@@ -1,7 +1,7 @@
 // The page effects through the window's own buttons, menu items and mouse: blends and brightness
 // steps with undo, flip and mirror, the video filter panel, and the pixel movers.
 #include "Menus.h"
-#include "PbookFixture.h"
+#include "OrvantaFixture.h"
 #include "TBitBtn.h"
 #include "TPanel.h"
 #include "TProgressBar.h"
@@ -15,7 +15,7 @@
 
 namespace {
 
-class PbookEffectsTest : public PbookTest {
+class PbookEffectsTest : public OrvantaTest {
 protected:
     // A noisy page of w x h, laid out as a loaded picture.
     static TBitmap loadNoise(int w, int h, unsigned seed) {

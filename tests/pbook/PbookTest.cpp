@@ -1,6 +1,6 @@
 // The main window's page: start-up state, File > New, resizing, undo and redo, the shared
 // conventions and the progress bar, driven through the real handlers with the modal seam.
-#include "PbookFixture.h"
+#include "OrvantaFixture.h"
 
 #include "MessageBox.h"
 #include "TCheckBox.h"
@@ -24,20 +24,7 @@
 
 namespace {
 
-bool allPixels(const TBitmap& b, TColor c) {
-    for (int y = 0; y < b.Height(); ++y)
-        for (int x = 0; x < b.Width(); ++x)
-            if (b.GetPixel(x, y) != c) return false;
-    return true;
-}
-
-bool samePixels(const TBitmap& a, const TBitmap& b) {
-    if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (a.GetPixel(x, y) != b.GetPixel(x, y)) return false;
-    return true;
-}
+class PbookTest : public OrvantaTest {};
 
 void queueNewSize(int w, int h) {
     ModalSeam().QueueScript<Tnewsizefrm>([w, h](Tnewsizefrm& d) {
@@ -159,11 +146,11 @@ TEST(JpegShrinkRatio, PicksTheDecoderScalesOnly) {
             << c.pw << "x" << c.ph << " to " << c.w << "x" << c.h;
 }
 
-class PbookResizeTest : public PbookTest {
+class PbookResizeTest : public OrvantaTest {
 protected:
     void SetUp() override {
-        PbookTest::SetUp();
-        std::filesystem::create_directory(folder()->path() / "clpcache");
+        OrvantaTest::SetUp();
+        std::filesystem::create_directory(program().path() / "clpcache");
         std::filesystem::remove(temp());
         jpop1->TrackBar1->SetPosition(40);
         browserPicture.SetSize(33, 22);
@@ -171,7 +158,7 @@ protected:
         picform1->Image1->Picture().Assign(browserPicture);
         picform1->Scale->SetItemIndex(0);
     }
-    static std::filesystem::path temp() { return folder()->path() / "clpcache" / "$TE$MP$.JPG"; }
+    static std::filesystem::path temp() { return program().path() / "clpcache" / "$TE$MP$.JPG"; }
     TBitmap browserPicture;
 };
 
@@ -218,7 +205,7 @@ TEST_F(PbookResizeTest, SpeedAndOtherRatiosStretch) {
 
 TEST_F(PbookResizeTest, BestQualityThatCannotWriteItsFileStretchesInstead) {
     loadPage(800, 600);
-    Pbook1->tempdir1->SetText((folder()->path() / "no such folder").string() + "/");
+    Pbook1->tempdir1->SetText((program().path() / "no such folder").string() + "/");
     queueResize(400, 300, kBestQuality);
     Pbook1->Resize1Click(Pbook1);
     EXPECT_EQ(page().Width(), 400);
@@ -317,7 +304,7 @@ TEST_F(PbookTest, DonilShrinksAPictureTo10x10) {
 }
 
 TEST_F(PbookTest, ClosingAModifiedPageAndCancellingKeepsTheProgramButWritesTheColours) {
-    const auto colours = folder()->path() / "bin" / "pal.clrs";
+    const auto colours = program().path() / "bin" / "pal.clrs";
     std::filesystem::remove(colours);
     Pbook1->modified = true;
     ModalSeam().QueueButton(IDCANCEL);
@@ -334,7 +321,7 @@ TEST_F(PbookTest, ClosingAModifiedPageAndCancellingKeepsTheProgramButWritesTheCo
 }
 
 TEST_F(PbookTest, ColourSetRoundTripsAndShortSetsAreIgnored) {
-    const std::string file = folder()->file("bin/mine.clrs");
+    const std::string file = program().file("bin/mine.clrs");
     for (int i = 0; i < 16; ++i)
         Pbook1->barcolors[size_t(i)] = TColor(i * 1000);
     Pbook1->savecolors(file);

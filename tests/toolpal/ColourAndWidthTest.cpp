@@ -1,12 +1,13 @@
+#include "OrvantaFixture.h"
 #include "TBitBtn.h"
 #include "TPaintBox.h"
 #include "TPanel.h"
 #include "TSpeedButton.h"
-#include "ToolpalFixture.h"
+#include "mydialog.h"
 
 namespace {
 
-class ColourAndWidthTest : public ToolpalTest {
+class ColourAndWidthTest : public OrvantaTest {
 protected:
     static TColor box(int x, int y) { return Form3->Image1->Picture().Bitmap().GetPixel(x, y); }
     static TColor sample(int x, int y) { return Form3->paintbox1->Canvas().Pixels(x, y); }

@@ -1,12 +1,13 @@
 #include "AviFixtures.h"
 #include "AviPlay.h"
+#include "OrvantaFixture.h"
 #include "TBitBtn.h"
 #include "TCheckBox.h"
 #include "TLabel.h"
 #include "TPanel.h"
 #include "TShape.h"
 #include "TSpeedButton.h"
-#include "ToolpalFixture.h"
+#include "mydialog.h"
 
 #include <filesystem>
 
@@ -17,12 +18,12 @@ struct BoxSize {
     friend bool operator==(const BoxSize&, const BoxSize&) = default;
 };
 
-class MainToolPanelTest : public ToolpalTest {
+class MainToolPanelTest : public OrvantaTest {
 protected:
     void TearDown() override {
         if (Pbook1->Chkanimate1->Checked()) Pbook1->doneanim();
         std::filesystem::remove_all(ProgramFolder::MapPath("User manual"));
-        ToolpalTest::TearDown();
+        OrvantaTest::TearDown();
     }
     static void box(int w, int h) {
         Pbook1->SpinEdit3->SetValue(w);

@@ -1,7 +1,7 @@
 // The palette under real mouse events sent to its widgets, as a user's pointer delivers them.
+#include "OrvantaFixture.h"
 #include "TPanel.h"
 #include "TSpeedButton.h"
-#include "ToolpalFixture.h"
 #include "help1.h"
 
 #include <QApplication>
@@ -9,7 +9,7 @@
 
 namespace {
 
-class PaletteRealEventsTest : public ToolpalTest {
+class PaletteRealEventsTest : public OrvantaTest {
 protected:
     static void send(TControl* c, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::NoButton) {
         QWidget* w = c->Widget();

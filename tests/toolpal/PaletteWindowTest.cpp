@@ -1,12 +1,13 @@
+#include "OrvantaFixture.h"
 #include "TBitBtn.h"
 #include "TMemo.h"
 #include "TPanel.h"
 #include "TSpeedButton.h"
-#include "ToolpalFixture.h"
+#include "mydialog.h"
 
 namespace {
 
-class PaletteWindowTest : public ToolpalTest {};
+class PaletteWindowTest : public OrvantaTest {};
 
 TEST_F(PaletteWindowTest, MadeAsASmallToolWindowOverTheMainWindowsRightEdge) {
     TForm3& p = *Form3;

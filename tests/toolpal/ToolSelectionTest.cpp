@@ -1,19 +1,20 @@
 #include "Application.h"
 #include "Clipboard.h"
+#include "OrvantaFixture.h"
 #include "TBitBtn.h"
 #include "TPageControl.h"
 #include "TPanel.h"
 #include "TShape.h"
 #include "TSpeedButton.h"
 #include "TestClipboardSystem.h"
-#include "ToolpalFixture.h"
 #include "Zoompic.h"
+#include "mydialog.h"
 
 #include <functional>
 
 namespace {
 
-class ToolSelectionTest : public ToolpalTest {
+class ToolSelectionTest : public OrvantaTest {
 protected:
     // Leaves every mode a tool choice resets in its other state, and the undo copy stale.
     void dirty() {
