@@ -52,7 +52,7 @@ void TPbook1::set_t(int t) {
         Form3->linewidth = std::max(Form3->linewidth, 10);
         Form3->do_colbox();
         c.Pen.Style = psSolid;
-        brushstyle(c.Brush, bsSolid);
+        c.Brush.SetStyle(bsSolid);
     }
     if (t == tools::pencil) {
         Form3->leftcolor = 0x808080;
@@ -68,15 +68,15 @@ void TPbook1::set_t(int t) {
     }
     if (t == tools::wholePageFill) {
         c.Pen.Width = 1;
-        brushstyle(c.Brush, bsSolid);
+        c.Brush.SetStyle(bsSolid);
         c.Pen.Style = psSolid;
         c.Pen.Mode = pmCopy;
         c.Pen.Color = Form3->rightcolor;
-        brushcolor(c.Brush, Form3->rightcolor);
+        c.Brush.SetColor(Form3->rightcolor);
     }
     if (tools::xorTools.has(t)) {
         c.Pen.Width = 2;
-        brushstyle(c.Brush, bsClear);
+        c.Brush.SetStyle(bsClear);
         c.Pen.Style = psSolid;
         c.Pen.Mode = pmNotXor;
         c.Pen.Color = clBlack;
@@ -85,7 +85,7 @@ void TPbook1::set_t(int t) {
     }
     if (tools::isBoxCapture(t)) {
         c.Pen.Width = 1;
-        brushstyle(c.Brush, bsClear);
+        c.Brush.SetStyle(bsClear);
         c.Pen.Style = psSolid;
         c.Pen.Mode = pmNotXor;
         c.Pen.Color = clBlack;
@@ -99,19 +99,19 @@ void TPbook1::set_t(int t) {
     }
     if (t == tools::bezier) {
         c.Pen.Width = 1;
-        brushstyle(c.Brush, bsClear);
+        c.Brush.SetStyle(bsClear);
         c.Pen.Style = psSolid;
         c.Pen.Mode = pmNotXor;
         c.Pen.Color = clBlack;
         pensetup = false;
     }
     if (t == tools::floodFill) {
-        brushstyle(c.Brush, TBrushStyle(Form3->fillstyle));
-        brushcolor(c.Brush, Form3->rightcolor);
+        c.Brush.SetStyle(TBrushStyle(Form3->fillstyle));
+        c.Brush.SetColor(Form3->rightcolor);
     }
     if (t == tools::hGradientFill || t == tools::vGradientFill) {
-        brushstyle(c.Brush, bsSolid);
-        brushcolor(c.Brush, 1);
+        c.Brush.SetStyle(bsSolid);
+        c.Brush.SetColor(1);
     }
     if (tools::isZoomSpot(t)) ptbox1->SetCursor(crArrow);
     if (tools::isMover(t)) {
@@ -134,14 +134,14 @@ void TPbook1::set_itback() {
     c.Pen.Width = Form3->linewidth;
     c.Pen.Color = Form3->leftcolor;
     c.Pen.Style = psSolid;
-    brushcolor(c.Brush, Form3->rightcolor);
+    c.Brush.SetColor(Form3->rightcolor);
     fillbrush();
 }
 
 void TPbook1::fillbrush() {
     TBrush& b = ptbox1->Canvas().Brush;
-    if (Form3->normalfill) brushstyle(b, TBrushStyle(Form3->fillstyle));
-    if (Form3->patternfill) brushpattern(b, &Form3->patbox1->Picture().Bitmap());
+    if (Form3->normalfill) b.SetStyle(TBrushStyle(Form3->fillstyle));
+    if (Form3->patternfill) b.SetBitmap(&Form3->patbox1->Picture().Bitmap());
 }
 
 void TPbook1::drawband(int t, const TRect& r) {
@@ -256,12 +256,12 @@ void TPbook1::ptbox1MouseMove(TObject*, TShiftState Shift, int X, int Y) {
     if (!buttondown) return;
     TCanvas& c = ptbox1->Canvas();
     c.Pen.Color = Form3->leftcolor;
-    brushcolor(c.Brush, Form3->rightcolor);
+    c.Brush.SetColor(Form3->rightcolor);
     c.Pen.Width = Form3->penwidth;
     if (tools::isFreehand(t)) c.Pen.Mode = pmCopy;
     if (t == tools::limeMarker) c.Pen.Mode = pmMask;
     if (tools::isFreehand(t) || t == tools::limeMarker) c.LineTo(X, Y);
-    if (tools::isOutlineShape(t)) brushstyle(c.Brush, bsClear);
+    if (tools::isOutlineShape(t)) c.Brush.SetStyle(bsClear);
     if (tools::shapeTools.has(t)) {
         outline = Rect(downx, downy, X, Y);
         c.Pen.Width = 1;
@@ -318,8 +318,8 @@ void TPbook1::ptbox1MouseUp(TObject*, TMouseButton Button, TShiftState Shift, in
     TCanvas& c = ptbox1->Canvas();
     if (tools::isGradientRectangle(t)) {
         c.Rectangle(downx, downy, X, Y);
-        brushstyle(c.Brush, bsSolid);
-        brushcolor(c.Brush, Form3->rightcolor);
+        c.Brush.SetStyle(bsSolid);
+        c.Brush.SetColor(Form3->rightcolor);
         c.Pen.Mode = pmCopy;
         c.Pen.Color = Form3->rightcolor;
         if (t == tools::hGradientRectangle) Hdogradboxfill(downx, downy, X, Y);
@@ -330,12 +330,12 @@ void TPbook1::ptbox1MouseUp(TObject*, TMouseButton Button, TShiftState Shift, in
     c.Pen.Mode = pmCopy;
     c.Pen.Style = psSolid;
     if (tools::shapeTools.has(t)) {
-        brushstyle(c.Brush, bsSolid);
-        brushcolor(c.Brush, Form3->rightcolor);
+        c.Brush.SetStyle(bsSolid);
+        c.Brush.SetColor(Form3->rightcolor);
         c.Pen.Width = Form3->linewidth;
         c.Pen.Color = Form3->leftcolor;
         if (tools::filledShapes.has(t)) fillbrush();
-        if (tools::isOutlineShape(t)) brushstyle(c.Brush, bsClear);
+        if (tools::isOutlineShape(t)) c.Brush.SetStyle(bsClear);
     }
     c.Pen.Style = psInsideFrame;
     if (t == tools::rectangle || t == tools::filledRectangle) c.Rectangle(downx, downy, X, Y);

@@ -124,7 +124,7 @@ void TPbook1::pUpbez(TMouseButton Button, TShiftState, int X, int Y) {
         c.Pen.Style = psSolid;
         c.Pen.Width = Form3->linewidth;
         c.Pen.Color = Form3->leftcolor;
-        brushcolor(c.Brush, Form3->rightcolor);
+        c.Brush.SetColor(Form3->rightcolor);
         bezcurve(c, bezpoints());
         firstoutline = true;
         bezplaced = false;

@@ -59,7 +59,7 @@ void TPbook1::pDown(TMouseButton, TShiftState, int X, int Y) {
         set_itback();
         TCanvas& c = ptbox1->Canvas();
         c.Pen.Color = Form3->leftcolor;
-        brushcolor(c.Brush, Form3->rightcolor);
+        c.Brush.SetColor(Form3->rightcolor);
         fillbrush();
         c.FloodFill(X, Y, c.Pixels(X, Y), fsSurface);
     }
@@ -71,7 +71,7 @@ void TPbook1::pve(TShiftState, int X, int Y) {
     int t = Form3->toolcode;
     TCanvas& c = ptbox1->Canvas();
     c.Pen.Color = PaletteRelative(Form3->leftcolor);
-    brushcolor(c.Brush, PaletteRelative(Form3->rightcolor));
+    c.Brush.SetColor(PaletteRelative(Form3->rightcolor));
     c.Pen.Width = Form3->penwidth;
     if (t == tools::polygon || t == tools::filledPolygon || t == tools::line) {
         outline = Rect(downx, downy, X, Y);
@@ -113,7 +113,7 @@ void TPbook1::pUp(TMouseButton Button, TShiftState, int X, int Y) {
         c.Pen.Mode = pmCopy;
         c.Pen.Style = psInsideFrame;
         c.Pen.Color = Form3->leftcolor;
-        brushcolor(c.Brush, Form3->rightcolor);
+        c.Brush.SetColor(Form3->rightcolor);
         polypoints[polycount] = Point(X, Y);
         // A figure whose first press went elsewhere starts at this vertex.
         TPoint from = polycount > 1 ? polypoints[polycount - 1] : polypoints[polycount];

@@ -55,11 +55,29 @@ struct TPen {
     TPenMode Mode = pmCopy;
 };
 
+// The setters keep the windowing library's rules: a colour drops the pattern and makes a clear
+// brush solid, a style drops the pattern, and a pattern brings a solid white brush with it. The
+// fields stay open for code that sets a whole brush at once.
 struct TBrush {
     TColor Color = clWhite;
     TBrushStyle Style = bsSolid;
     // A pattern tiled from the bitmap origin; not owned. When set it wins over Style.
     const TBitmap* Bitmap = nullptr;
+
+    void SetColor(TColor c) {
+        Color = c;
+        Bitmap = nullptr;
+        if (Style == bsClear) Style = bsSolid;
+    }
+    void SetStyle(TBrushStyle s) {
+        Style = s;
+        Bitmap = nullptr;
+    }
+    void SetBitmap(const TBitmap* pattern) {
+        Color = clWhite;
+        Style = bsSolid;
+        Bitmap = pattern;
+    }
 };
 
 struct TFont {

@@ -101,3 +101,36 @@ TEST(Brush, FillRectIgnoresThePenMode) {
     c.FillRect(Rect(0, 0, 2, 1));
     EXPECT_EQ(Picture(b), "rr.\n");
 }
+
+TEST(Brush, SettersKeepTheLibrarysRules) {
+    TBitmap pat(8, 8);
+    TBrush b;
+    b.Color = clRed;
+    b.SetBitmap(&pat); // a pattern brings a solid white brush with it
+    EXPECT_EQ(b.Bitmap, &pat);
+    EXPECT_EQ(b.Color, clWhite);
+    EXPECT_EQ(b.Style, bsSolid);
+    b.SetColor(clBlue); // a colour drops the pattern
+    EXPECT_EQ(b.Bitmap, nullptr);
+    EXPECT_EQ(b.Color, clBlue);
+    b.SetStyle(bsClear);
+    b.SetColor(clLime); // and makes a clear brush solid
+    EXPECT_EQ(b.Style, bsSolid);
+    b.SetStyle(bsCross);
+    b.SetColor(clRed); // but keeps a hatch
+    EXPECT_EQ(b.Style, bsCross);
+    b.SetBitmap(&pat);
+    b.SetStyle(bsHorizontal); // a style drops the pattern too
+    EXPECT_EQ(b.Bitmap, nullptr);
+    EXPECT_EQ(b.Style, bsHorizontal);
+}
+
+TEST(Brush, AColourAfterAPatternFillsSolid) {
+    const TBitmap pat = FromPicture({"rb", "br"});
+    TBitmap out(4, 4);
+    TCanvas& c = out.Canvas();
+    c.Brush.SetBitmap(&pat);
+    c.Brush.SetColor(clYellow);
+    c.FillRect(Rect(0, 0, 4, 4));
+    EXPECT_EQ(Picture(out), Rows({"yyyy", "yyyy", "yyyy", "yyyy"}));
+}
