@@ -12,31 +12,24 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner) {
     SetBounds(0, 0, 620, 460);
     makeMenu();
 
-    Panel1 = kit::AlignedPanel(this, "Panel1", alTop, 30);
-    struct Def {
-        const char* name;
-        Glyph glyph;
-        const char* hint;
-        int left;
-    };
-    const Def defs[] = {
-        {"FileNewButton", Glyph::New, "New page", 4},
-        {"FileOpenButton", Glyph::Open, "Open a page", 28},
-        {"FileSaveButton", Glyph::Save, "Save the page", 52},
-        {"CopyButton", Glyph::Copy, "Copy", 84},
-        {"PasteButton", Glyph::Paste, "Paste", 108},
-        {"BoldButton", Glyph::Bold, "Bold", 410},
-        {"ItalicButton", Glyph::Italic, "Italic", 434},
-        {"UnderlineButton", Glyph::Underline, "Underline", 458},
-        {"LeftAlign", Glyph::AlignLeft, "Align left", 490},
-        {"CenterAlign", Glyph::AlignCenter, "Centre", 514},
-        {"RightAlign", Glyph::AlignRight, "Align right", 538},
-    };
-    for (const Def& d : defs)
-        kit::Speed(Panel1, d.name, d.left, 3, 23, 23, d.glyph, d.hint)->SetFlat(true);
-    FontName = kit::Combo(Panel1, "FontName", {"Arial", "Courier New", "Times New Roman", "MS Sans Serif"}, 1,
+    Panel1 = kit::alignedPanel(this, "Panel1", alTop, 30);
+    kit::speedButtonRow(Panel1, 3, 23, 23, true,
+                        {
+                            {nullptr, "FileNewButton", 4, glyph(Glyph::New), "New page"},
+                            {nullptr, "FileOpenButton", 28, glyph(Glyph::Open), "Open a page"},
+                            {nullptr, "FileSaveButton", 52, glyph(Glyph::Save), "Save the page"},
+                            {nullptr, "CopyButton", 84, glyph(Glyph::Copy), "Copy"},
+                            {nullptr, "PasteButton", 108, glyph(Glyph::Paste), "Paste"},
+                            {nullptr, "BoldButton", 410, glyph(Glyph::Bold), "Bold"},
+                            {nullptr, "ItalicButton", 434, glyph(Glyph::Italic), "Italic"},
+                            {nullptr, "UnderlineButton", 458, glyph(Glyph::Underline), "Underline"},
+                            {nullptr, "LeftAlign", 490, glyph(Glyph::AlignLeft), "Align left"},
+                            {nullptr, "CenterAlign", 514, glyph(Glyph::AlignCenter), "Centre"},
+                            {nullptr, "RightAlign", 538, glyph(Glyph::AlignRight), "Align right"},
+                        });
+    FontName = kit::combo(Panel1, "FontName", {"Arial", "Courier New", "Times New Roman", "MS Sans Serif"}, 1,
                           140, 4, 150);
-    FontSize = kit::Combo(Panel1, "FontSize", {"8", "10", "12", "14", "18", "24"}, 1, 296, 4, 50);
+    FontSize = kit::combo(Panel1, "FontSize", {"8", "10", "12", "14", "18", "24"}, 1, 296, 4, 50);
 
     StatusBar = new TStatusBar(this, this);
     StatusBar->SetName("StatusBar");
@@ -46,14 +39,14 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner) {
     StatusBar->AddPanel("HTML", 60);
     StatusBar->AddPanel("C:\\Velmora\\Web\\INDEX.HTML", 300);
 
-    Panel2 = kit::AlignedPanel(this, "Panel2", alLeft, 150);
-    kit::Label(Panel2, "Label1", "Templates and examples", 6, 6);
-    ListBox1 = kit::List(Panel2, "ListBox1",
+    Panel2 = kit::alignedPanel(this, "Panel2", alLeft, 150);
+    kit::label(Panel2, "Label1", "Templates and examples", 6, 6);
+    ListBox1 = kit::list(Panel2, "ListBox1",
                          {"Blank page", "Home page", "Movie page", "Photo album", "Links page", "Guest book",
                           "Frames: index", "Frames: menu", "Letter", "Press release"},
                          6, 24, 138, 220);
     ListBox1->SetItemIndex(2);
-    kit::TextBlock(Panel2, "Label2",
+    kit::textBlock(Panel2, "Label2",
                    "Double-click a template to start a new page from it. The example pages show "
                    "movies and animations made with Velmora.",
                    6, 252, 138, 96);
@@ -82,32 +75,32 @@ TMainForm::TMainForm(TComponent* AOwner) : TForm(AOwner) {
     fillLetter();
     PageControl1->SetActivePageIndex(0);
 
-    OnCreate = [this](TObject* s) { FormCreate(s); };
+    OnCreate = bindMethod(this, &TMainForm::FormCreate);
 }
 
 void TMainForm::makeMenu() {
     MainMenu1 = new TMainMenu(this);
     MainMenu1->SetName("MainMenu1");
     TMenuItem* root = MainMenu1->Items();
-    TMenuItem* file = kit::Item(this, root, "FileMenu", "&File");
+    TMenuItem* file = kit::item(this, root, "FileMenu", "&File");
     for (const char* c : {"&New", "&Open...", "&Save", "Save &As...", "-", "&Print", "-", "E&xit"})
-        std::string(c) == "-" ? kit::Separator(this, file) : (void)kit::Item(this, file, "", c);
-    TMenuItem* edit = kit::Item(this, root, "EditMenu", "&Edit");
+        std::string(c) == "-" ? kit::separator(this, file) : (void)kit::item(this, file, "", c);
+    TMenuItem* edit = kit::item(this, root, "EditMenu", "&Edit");
     for (const char* c : {"&Undo", "-", "Cu&t", "&Copy", "&Paste", "-", "&Find...", "&Replace..."})
-        std::string(c) == "-" ? kit::Separator(this, edit) : (void)kit::Item(this, edit, "", c);
-    TMenuItem* insert = kit::Item(this, root, "InsertMenu", "&Insert");
+        std::string(c) == "-" ? kit::separator(this, edit) : (void)kit::item(this, edit, "", c);
+    TMenuItem* insert = kit::item(this, root, "InsertMenu", "&Insert");
     for (const char* c :
          {"&Image...", "&Link...", "&Movie (AVI)...", "&Sound...", "&Table", "Horizontal &rule"})
-        kit::Item(this, insert, "", c);
-    TMenuItem* format = kit::Item(this, root, "FormatMenu", "F&ormat");
+        kit::item(this, insert, "", c);
+    TMenuItem* format = kit::item(this, root, "FormatMenu", "F&ormat");
     for (const char* c : {"&Font...", "&Paragraph", "&Heading 1", "Heading &2", "&Background colour..."})
-        kit::Item(this, format, "", c);
-    TMenuItem* templates = kit::Item(this, root, "TemplatesMenu", "&Templates");
+        kit::item(this, format, "", c);
+    TMenuItem* templates = kit::item(this, root, "TemplatesMenu", "&Templates");
     for (const char* c : {"&Home page", "&Movie page", "&Photo album", "&Links page", "&Letter"})
-        kit::Item(this, templates, "", c);
-    TMenuItem* help = kit::Item(this, root, "HelpMenu", "&Help");
+        kit::item(this, templates, "", c);
+    TMenuItem* help = kit::item(this, root, "HelpMenu", "&Help");
     for (const char* c : {"&Contents", "HTML &tags", "&About"})
-        kit::Item(this, help, "", c);
+        kit::item(this, help, "", c);
     SetMenu(MainMenu1);
 }
 

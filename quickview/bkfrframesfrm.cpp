@@ -48,58 +48,60 @@ Tframecomposerfrm::Tframecomposerfrm(TComponent* AOwner) : TForm(AOwner) {
     StatusBar1->AddPanel("Foreground run000.bmp over hills000.bmp", 300);
 
     // Foreground column.
-    kit::Label(this, "Label1", "Foreground frames", 8, 8);
-    ListFore = kit::List(this, "ListFore",
+    kit::label(this, "Label1", "Foreground frames", 8, 8);
+    ListFore = kit::list(this, "ListFore",
                          {"run000.bmp", "run001.bmp", "run002.bmp", "run003.bmp", "run004.bmp", "run005.bmp",
                           "run006.bmp", "run007.bmp"},
                          8, 24, 120, 150);
     ListFore->SetItemIndex(0);
-    TPanel* pf = kit::Panel(this, "Panel2", 136, 24, 84, 110, bvLowered);
-    Imagefore = kit::Picture(pf, "Imagefore", 2, 2, 80, 106);
+    TPanel* pf = kit::panel(this, "Panel2", 136, 24, 84, 110, bvLowered);
+    Imagefore = kit::picture(pf, "Imagefore", 2, 2, 80, 106);
     DrawSprite(Imagefore->Picture().Bitmap(), 80, 106, 1);
-    SpeedButton7 = kit::Speed(this, "SpeedButton7", 136, 142, 84, 30, Glyph::Pencil, "Frame Editor");
+    SpeedButton7 =
+        kit::speedButton(this, "SpeedButton7", 136, 142, 84, 30, glyph(Glyph::Pencil), "Frame Editor");
     SpeedButton7->SetCaption("Edit");
 
     // Background column.
-    kit::Label(this, "Label2", "Background frames", 8, 186);
-    ListBack = kit::List(
+    kit::label(this, "Label2", "Background frames", 8, 186);
+    ListBack = kit::list(
         this, "ListBack",
         {"hills000.bmp", "hills001.bmp", "hills002.bmp", "hills003.bmp", "hills004.bmp", "hills005.bmp"}, 8,
         202, 120, 150);
     ListBack->SetItemIndex(0);
-    TPanel* pb = kit::Panel(this, "Panel3", 136, 202, 84, 110, bvLowered);
-    Imageback = kit::Picture(pb, "Imageback", 2, 2, 80, 106);
+    TPanel* pb = kit::panel(this, "Panel3", 136, 202, 84, 110, bvLowered);
+    Imageback = kit::picture(pb, "Imageback", 2, 2, 80, 106);
     DrawScene(Imageback->Picture().Bitmap(), 80, 106, 0);
-    SpeedButton8 = kit::Speed(this, "SpeedButton8", 136, 320, 84, 30, Glyph::Pencil, "Frame Editor");
+    SpeedButton8 =
+        kit::speedButton(this, "SpeedButton8", 136, 320, 84, 30, glyph(Glyph::Pencil), "Frame Editor");
     SpeedButton8->SetCaption("Edit");
 
     // The composed frame.
-    kit::Label(this, "Label3", "Composed frame", 232, 8);
-    Panel1 = kit::Panel(this, "Panel1", 232, 24, 392, 294, bvLowered);
+    kit::label(this, "Label3", "Composed frame", 232, 8);
+    Panel1 = kit::panel(this, "Panel1", 232, 24, 392, 294, bvLowered);
     Panel1->SetColor(clBlack);
-    Imagecomp = kit::Picture(Panel1, "Imagecomp", 6, 3, 380, 288);
+    Imagecomp = kit::picture(Panel1, "Imagecomp", 6, 3, 380, 288);
     drawComposite(Imagecomp->Picture().Bitmap(), 380, 288);
 
-    kit::Label(this, "Label4", "Foreground at X:", 232, 330);
+    kit::label(this, "Label4", "Foreground at X:", 232, 330);
     SpinX = spin(this, this, "SpinX", 150, 330, 326);
-    kit::Label(this, "Label5", "Y:", 388, 330);
+    kit::label(this, "Label5", "Y:", 388, 330);
     SpinY = spin(this, this, "SpinY", 96, 402, 326);
-    kit::Label(this, "Label6", "Speed:", 470, 330);
+    kit::label(this, "Label6", "Speed:", 470, 330);
     TrackBar1 = new TTrackBar(this, this);
     TrackBar1->SetName("TrackBar1");
     TrackBar1->SetBounds(510, 324, 114, 26);
     TrackBar1->SetPosition(5);
 
-    kit::Label(this, "Label7", "Target set:", 232, 366);
+    kit::label(this, "Label7", "Target set:", 232, 366);
     Edittarget =
-        kit::Edit(this, "Edittarget", "C:\\Velmora\\Sets\\Runner on the hills\\hillrun", 292, 362, 150);
-    butpreview = kit::Button(this, "butpreview", "Preview", 450, 360, 56, 25);
-    butcompose = kit::Button(this, "butcompose", "Compose", 510, 360, 56, 25);
-    butclose = kit::Button(this, "butclose", "Close", 570, 360, 54, 25);
+        kit::edit(this, "Edittarget", "C:\\Velmora\\Sets\\Runner on the hills\\hillrun", 292, 362, 150);
+    butpreview = kit::button(this, "butpreview", "Preview", 450, 360, 56, 25);
+    butcompose = kit::button(this, "butcompose", "Compose", 510, 360, 56, 25);
+    butclose = kit::button(this, "butclose", "Close", 570, 360, 54, 25);
 
-    SpeedButton7->OnClick = [this](TObject* s) { SpeedButton7Click(s); };
-    SpeedButton8->OnClick = [this](TObject* s) { SpeedButton7Click(s); };
-    OnCreate = [this](TObject* s) { FormCreate(s); };
+    SpeedButton7->OnClick = bindMethod(this, &Tframecomposerfrm::SpeedButton7Click);
+    SpeedButton8->OnClick = bindMethod(this, &Tframecomposerfrm::SpeedButton7Click);
+    OnCreate = bindMethod(this, &Tframecomposerfrm::FormCreate);
 }
 
 void Tframecomposerfrm::FormCreate(TObject*) {

@@ -15,28 +15,18 @@ Teditframefrm::Teditframefrm(TComponent* AOwner) : TForm(AOwner) {
     SetClientWidth(412);
     SetClientHeight(352);
 
-    Panel1 = kit::AlignedPanel(this, "Panel1", alTop, 32);
-    struct Def {
-        TSpeedButton** field;
-        const char* name;
-        Glyph glyph;
-        const char* hint;
-        int left;
-    };
-    const Def defs[] = {
-        {&butprev, "butprev", Glyph::StepBack, "Previous frame", 4},
-        {&butnext, "butnext", Glyph::StepForward, "Next frame", 32},
-        {&butpencil, "butpencil", Glyph::Pencil, "Touch up the frame", 70},
-        {&butzoom, "butzoom", Glyph::Zoom, "Zoom in", 98},
-        {&butcopy, "butcopy", Glyph::Copy, "Copy the frame to the clipboard", 136},
-        {&butpaste, "butpaste", Glyph::Paste, "Paste onto the frame", 164},
-        {&butsave, "butsave", Glyph::Save, "Save the frame", 202},
-    };
-    for (const Def& d : defs) {
-        *d.field = kit::Speed(Panel1, d.name, d.left, 3, 26, 26, d.glyph, d.hint);
-        (*d.field)->SetFlat(true);
-    }
-    kit::Label(Panel1, "Label1", "hillrun000.bmp", 250, 9);
+    Panel1 = kit::alignedPanel(this, "Panel1", alTop, 32);
+    kit::speedButtonRow(Panel1, 3, 26, 26, true,
+                        {
+                            {&butprev, "butprev", 4, glyph(Glyph::StepBack), "Previous frame"},
+                            {&butnext, "butnext", 32, glyph(Glyph::StepForward), "Next frame"},
+                            {&butpencil, "butpencil", 70, glyph(Glyph::Pencil), "Touch up the frame"},
+                            {&butzoom, "butzoom", 98, glyph(Glyph::Zoom), "Zoom in"},
+                            {&butcopy, "butcopy", 136, glyph(Glyph::Copy), "Copy the frame to the clipboard"},
+                            {&butpaste, "butpaste", 164, glyph(Glyph::Paste), "Paste onto the frame"},
+                            {&butsave, "butsave", 202, glyph(Glyph::Save), "Save the frame"},
+                        });
+    kit::label(Panel1, "Label1", "hillrun000.bmp", 250, 9);
 
     StatusBar1 = new TStatusBar(this, this);
     StatusBar1->SetName("StatusBar1");
@@ -46,9 +36,9 @@ Teditframefrm::Teditframefrm(TComponent* AOwner) : TForm(AOwner) {
     StatusBar1->AddPanel("320 x 240", 80);
     StatusBar1->AddPanel("Right-click the frame for more", 200);
 
-    Panel2 = kit::AlignedPanel(this, "Panel2", alClient, 0, bvLowered);
+    Panel2 = kit::alignedPanel(this, "Panel2", alClient, 0, bvLowered);
     Panel2->SetColor(clGray);
-    Image1 = kit::Picture(Panel2, "Image1", 44, 28, 320, 240);
+    Image1 = kit::picture(Panel2, "Image1", 44, 28, 320, 240);
     TBitmap& frame = Image1->Picture().Bitmap();
     DrawScene(frame, 320, 240, 0);
     TBitmap sprite;
@@ -59,24 +49,24 @@ Teditframefrm::Teditframefrm(TComponent* AOwner) : TForm(AOwner) {
     PopupMenu1 = new TPopupMenu(this);
     PopupMenu1->SetName("PopupMenu1");
     TMenuItem* root = PopupMenu1->Items();
-    kit::Item(this, root, "Undo1", "&Undo");
-    kit::Separator(this, root);
-    kit::Item(this, root, "Copy1", "&Copy frame");
-    kit::Item(this, root, "Paste1", "&Paste");
-    kit::Item(this, root, "PasteTransparent1", "Paste &transparent");
-    kit::Separator(this, root);
-    kit::Item(this, root, "Flip1", "&Flip");
-    kit::Item(this, root, "Mirror1", "&Mirror");
-    kit::Item(this, root, "Lighten1", "&Lighten");
-    kit::Item(this, root, "Darken1", "&Darken");
-    kit::Separator(this, root);
-    kit::Item(this, root, "PreviousFrame1", "P&revious frame");
-    kit::Item(this, root, "NextFrame1", "&Next frame");
-    kit::Item(this, root, "SaveFrame1", "&Save frame");
+    kit::item(this, root, "Undo1", "&Undo");
+    kit::separator(this, root);
+    kit::item(this, root, "Copy1", "&Copy frame");
+    kit::item(this, root, "Paste1", "&Paste");
+    kit::item(this, root, "PasteTransparent1", "Paste &transparent");
+    kit::separator(this, root);
+    kit::item(this, root, "Flip1", "&Flip");
+    kit::item(this, root, "Mirror1", "&Mirror");
+    kit::item(this, root, "Lighten1", "&Lighten");
+    kit::item(this, root, "Darken1", "&Darken");
+    kit::separator(this, root);
+    kit::item(this, root, "PreviousFrame1", "P&revious frame");
+    kit::item(this, root, "NextFrame1", "&Next frame");
+    kit::item(this, root, "SaveFrame1", "&Save frame");
     Image1->SetPopupMenu(PopupMenu1);
     Panel2->SetPopupMenu(PopupMenu1);
 
-    OnCreate = [this](TObject* s) { FormCreate(s); };
+    OnCreate = bindMethod(this, &Teditframefrm::FormCreate);
 }
 
 void Teditframefrm::FormCreate(TObject*) {

@@ -13,7 +13,7 @@ THelpfrm::THelpfrm(TComponent* AOwner) : TForm(AOwner) {
     SetClientWidth(278);
     SetClientHeight(345);
 
-    Panel1 = kit::Panel(this, "Panel1", 8, 0, 265, 305, bvLowered);
+    Panel1 = kit::panel(this, "Panel1", 8, 0, 265, 305, bvLowered);
     Panel1->SetColor(clInfoBk);
     RichEdit1 = new TRichEdit(this, Panel1);
     RichEdit1->SetName("RichEdit1");
@@ -22,7 +22,7 @@ THelpfrm::THelpfrm(TComponent* AOwner) : TForm(AOwner) {
     RichEdit1->SetColor(clInfoBk);
     RichEdit1->SetScrollBars(ssBoth);
     RichEdit1->SetWordWrap(false);
-    kit::Heading(RichEdit1, 13);
+    kit::heading(RichEdit1, 13);
     RichEdit1->Lines().SetText("Getting started\r\n"
                                "\r\n"
                                "1. Choose New Project Wizard\r\n"
@@ -46,10 +46,10 @@ THelpfrm::THelpfrm(TComponent* AOwner) : TForm(AOwner) {
                                "BMP, JPG, AVI, WAV, MID, LST");
     RichEdit1->SetModified(false);
 
-    bmm = kit::Button(this, "bmm", "Making Movies (on-line help)", 8, 312, 161, 25);
-    Button1 = kit::Button(this, "Button1", "Close", 192, 312, 75, 25);
+    bmm = kit::button(this, "bmm", "Making Movies (on-line help)", 8, 312, 161, 25);
+    Button1 = kit::button(this, "Button1", "Close", 192, 312, 75, 25);
 
-    OnCreate = [this](TObject* s) { FormCreate(s); };
+    OnCreate = bindMethod(this, &THelpfrm::FormCreate);
 }
 
 void THelpfrm::FormCreate(TObject*) {

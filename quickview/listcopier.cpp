@@ -15,49 +15,49 @@ Tlistcpy2::Tlistcpy2(TComponent* AOwner) : TForm(AOwner) {
     SetClientWidth(586);
     SetClientHeight(376);
 
-    kit::WizardParts w = kit::Wizard(this, 1, "butback", "butcancel", "Buttonnext", "Next >>");
+    WizardParts w = wizard(this, 1, "butback", "butcancel", "Buttonnext", "Next >>");
     Image1 = w.side;
     butback = w.back;
     butcancel = w.cancel;
     Buttonnext = w.next;
     int x = w.contentLeft;
-    int y = kit::WizardTitle(this, x, "Step 2 of 3", "List the bitmaps and copy them",
-                             "Pick the frames of your movie in the order they play. Velmora copies them "
-                             "into the project folder and numbers the copies.",
-                             30);
+    int y = wizardTitle(this, x, "Step 2 of 3", "List the bitmaps and copy them",
+                        "Pick the frames of your movie in the order they play. Velmora copies them "
+                        "into the project folder and numbers the copies.",
+                        30);
 
-    kit::Label(this, "Label4", "Source folder:", x, y + 4);
-    ComboFolder = kit::Combo(this, "ComboFolder", {"C:\\My Documents\\Frames", "C:\\Velmora\\Samples"}, 0,
+    kit::label(this, "Label4", "Source folder:", x, y + 4);
+    ComboFolder = kit::combo(this, "ComboFolder", {"C:\\My Documents\\Frames", "C:\\Velmora\\Samples"}, 0,
                              x + 76, y, 200);
     y += 28;
-    kit::Label(this, "Label5", "Bitmaps in the folder", x, y);
-    kit::Label(this, "Label6", "Bitmaps to copy", x + 252, y);
+    kit::label(this, "Label5", "Bitmaps in the folder", x, y);
+    kit::label(this, "Label6", "Bitmaps to copy", x + 252, y);
     y += 16;
     FileListBox1 =
-        kit::List(this, "FileListBox1",
+        kit::list(this, "FileListBox1",
                   {"beach000.bmp", "beach001.bmp", "beach002.bmp", "beach003.bmp", "beach004.bmp",
                    "beach005.bmp", "gull000.bmp", "gull001.bmp", "gull002.bmp", "sunset.jpg", "title.bmp"},
                   x, y, 160, 124);
     FileListBox1->SetMultiSelect(true);
-    butadd = kit::Button(this, "butadd", "Add >", x + 168, y, 76, 25);
-    butaddall = kit::Button(this, "butaddall", "Add All >>", x + 168, y + 30, 76, 25);
-    butremove = kit::Button(this, "butremove", "< Remove", x + 168, y + 70, 76, 25);
-    butclear = kit::Button(this, "butclear", "<< Clear", x + 168, y + 100, 76, 25);
-    ListBox1 = kit::List(this, "ListBox1",
+    butadd = kit::button(this, "butadd", "Add >", x + 168, y, 76, 25);
+    butaddall = kit::button(this, "butaddall", "Add All >>", x + 168, y + 30, 76, 25);
+    butremove = kit::button(this, "butremove", "< Remove", x + 168, y + 70, 76, 25);
+    butclear = kit::button(this, "butclear", "<< Clear", x + 168, y + 100, 76, 25);
+    ListBox1 = kit::list(this, "ListBox1",
                          {"title.bmp", "beach000.bmp", "beach001.bmp", "beach002.bmp", "beach003.bmp"},
                          x + 252, y, 185, 124);
     y += 132;
-    kit::Label(this, "Label7", "Copy to:", x, y + 4);
-    Edittarget = kit::Edit(this, "Edittarget", "C:\\Velmora\\Projects\\MyMovie\\", x + 50, y, 200);
-    CheckBox1 = kit::Check(this, "CheckBox1", "Number the copies", x + 262, y + 2, 130, true);
+    kit::label(this, "Label7", "Copy to:", x, y + 4);
+    Edittarget = kit::edit(this, "Edittarget", "C:\\Velmora\\Projects\\MyMovie\\", x + 50, y, 200);
+    CheckBox1 = kit::check(this, "CheckBox1", "Number the copies", x + 262, y + 2, 130, true);
     y += 28;
     ProgressBar1 = new TProgressBar(this, this);
     ProgressBar1->SetName("ProgressBar1");
     ProgressBar1->SetBounds(x, y + 2, 352, 18);
-    butcopy = kit::Button(this, "butcopy", "Copy Files", x + 362, y, 75, 23);
+    butcopy = kit::button(this, "butcopy", "Copy Files", x + 362, y, 75, 23);
 
-    Buttonnext->OnClick = [this](TObject* s) { ButtonnextClick(s); };
-    OnCreate = [this](TObject* s) { FormCreate(s); };
+    Buttonnext->OnClick = bindMethod(this, &Tlistcpy2::ButtonnextClick);
+    OnCreate = bindMethod(this, &Tlistcpy2::FormCreate);
 }
 
 void Tlistcpy2::FormCreate(TObject*) {

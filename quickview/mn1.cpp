@@ -22,18 +22,20 @@ Tmn::Tmn(TComponent* AOwner) : TForm(AOwner) {
     DrawProgramIcon(icon, 32);
     SetIcon(icon);
 
-    Panel1 = kit::AlignedPanel(this, "Panel1", alLeft, 89);
-    Image1 = kit::Picture(Panel1, "Image1", 8, 8, 73, 65);
+    Panel1 = kit::alignedPanel(this, "Panel1", alLeft, 89);
+    Image1 = kit::picture(Panel1, "Image1", 8, 8, 73, 65);
     Image1->SetStretch(true);
     DrawProgramIcon(Image1->Picture().Bitmap(), 64);
 
-    BitBtn1 = kit::StripBtn(Panel1, "BitBtn1", "Start Here", 4, 96, 81, 57, Glyph::Play, 24);
-    kit::Hint(BitBtn1, "Open the Velmora main window");
-    BitBtn1->OnClick = [this](TObject* s) { BitBtn1Click(s); };
+    BitBtn1 = kit::bitBtn(Panel1, "BitBtn1", "Start Here", 4, 96, 81, 57, glyph(Glyph::Play, 24), blGlyphTop);
+    BitBtn1->SetSpacing(2);
+    kit::hint(BitBtn1, "Open the Velmora main window");
+    BitBtn1->OnClick = bindMethod(this, &Tmn::BitBtn1Click);
 
-    SpeedButton1 = kit::Speed(Panel1, "SpeedButton1", 4, 232, 81, 33, Glyph::Cross, "Leave the quick view");
+    SpeedButton1 =
+        kit::speedButton(Panel1, "SpeedButton1", 4, 232, 81, 33, glyph(Glyph::Cross), "Leave the quick view");
     SpeedButton1->SetCaption("Exit");
-    SpeedButton1->OnClick = [this](TObject* s) { SpeedButton1Click(s); };
+    SpeedButton1->OnClick = bindMethod(this, &Tmn::SpeedButton1Click);
 
     RichEdit1 = new TRichEdit(this, this);
     RichEdit1->SetName("RichEdit1");
@@ -43,8 +45,8 @@ Tmn::Tmn(TComponent* AOwner) : TForm(AOwner) {
     RichEdit1->SetScrollBars(ssVertical);
     builtinText();
 
-    OnCreate = [this](TObject* s) { FormCreate(s); };
-    OnShow = [this](TObject* s) { FormShow(s); };
+    OnCreate = bindMethod(this, &Tmn::FormCreate);
+    OnShow = bindMethod(this, &Tmn::FormShow);
 }
 
 void Tmn::builtinText() {

@@ -15,37 +15,37 @@ Tnewtargetfrm::Tnewtargetfrm(TComponent* AOwner) : TForm(AOwner) {
     SetClientWidth(536);
     SetClientHeight(330);
 
-    kit::WizardParts w = kit::Wizard(this, 1, "butback", "butcancel", "butnext", "Next >>>");
+    WizardParts w = wizard(this, 1, "butback", "butcancel", "butnext", "Next >>>");
     Image1 = w.side;
     butback = w.back;
     butcancel = w.cancel;
     butnext = w.next;
     int x = w.contentLeft;
-    int y = kit::WizardTitle(this, x, "Step 3 of 3", "The target set",
-                             "The composed frames are written as a new numbered set. Choose a folder of its "
-                             "own for the set and a name for its frames.",
-                             30);
+    int y = wizardTitle(this, x, "Step 3 of 3", "The target set",
+                        "The composed frames are written as a new numbered set. Choose a folder of its "
+                        "own for the set and a name for its frames.",
+                        30);
 
-    kit::Label(this, "Label4", "Target folder:", x, y + 4);
-    Editfolder = kit::Edit(this, "Editfolder", "C:\\Velmora\\Sets\\Runner on the hills\\", x + 98, y, 192);
-    butbrowse = kit::Button(this, "butbrowse", "Browse...", x + 296, y - 2, 75, 25);
+    kit::label(this, "Label4", "Target folder:", x, y + 4);
+    Editfolder = kit::edit(this, "Editfolder", "C:\\Velmora\\Sets\\Runner on the hills\\", x + 98, y, 192);
+    butbrowse = kit::button(this, "butbrowse", "Browse...", x + 296, y - 2, 75, 25);
     y += 32;
-    kit::Label(this, "Label5", "Name of the set:", x, y + 4);
-    Editname = kit::Edit(this, "Editname", "hillrun", x + 98, y, 120);
+    kit::label(this, "Label5", "Name of the set:", x, y + 4);
+    Editname = kit::edit(this, "Editname", "hillrun", x + 98, y, 120);
     y += 32;
-    kit::Label(this, "Label6", "First number:", x, y + 4);
+    kit::label(this, "Label6", "First number:", x, y + 4);
     SpinEdit1 = new TSpinEdit(this, this);
     SpinEdit1->SetName("SpinEdit1");
     SpinEdit1->SetBounds(x + 98, y, 60, 22);
     SpinEdit1->SetMinValue(0);
     SpinEdit1->SetMaxValue(999);
-    kit::Label(this, "Label7", "The frames will be hillrun000.bmp, hillrun001.bmp ...", x, y + 32);
+    kit::label(this, "Label7", "The frames will be hillrun000.bmp, hillrun001.bmp ...", x, y + 32);
     y += 60;
-    CheckBox1 = kit::Check(this, "CheckBox1", "Make the folder when it does not exist", x, y, 300, true);
-    CheckBox2 = kit::Check(this, "CheckBox2", "Overwrite frames already in the folder", x, y + 22, 300);
+    CheckBox1 = kit::check(this, "CheckBox1", "Make the folder when it does not exist", x, y, 300, true);
+    CheckBox2 = kit::check(this, "CheckBox2", "Overwrite frames already in the folder", x, y + 22, 300);
 
-    butnext->OnClick = [this](TObject* s) { butnextClick(s); };
-    OnCreate = [this](TObject* s) { FormCreate(s); };
+    butnext->OnClick = bindMethod(this, &Tnewtargetfrm::butnextClick);
+    OnCreate = bindMethod(this, &Tnewtargetfrm::FormCreate);
 }
 
 void Tnewtargetfrm::FormCreate(TObject*) {

@@ -58,7 +58,7 @@ TMainfrm::TMainfrm(TComponent* AOwner) : TForm(AOwner) {
     Label1->SetCaption("This version is a nonfunctional view only, designed to give a quick look at the "
                        "functionality provided. To find out what a button does, hold the mouse over it "
                        "until the hint appears.");
-    kit::Heading(Label1, 13, clYellow);
+    kit::heading(Label1, 13, clYellow);
 
     Image1 = new TImage(this, this);
     Image1->SetName("Image1");
@@ -66,19 +66,19 @@ TMainfrm::TMainfrm(TComponent* AOwner) : TForm(AOwner) {
     Image1->SetStretch(true);
     DrawFilmLogo(Image1->Picture().Bitmap(), 396, 150);
 
-    OnCreate = [this](TObject* s) { FormCreate(s); };
+    OnCreate = bindMethod(this, &TMainfrm::FormCreate);
 }
 
 void TMainfrm::makeButtonStrip() {
-    Panel1 = kit::AlignedPanel(this, "Panel1", alBottom, 75, bvNone);
-    Panel2 = kit::AlignedPanel(Panel1, "Panel2", alLeft, 40);
-    SpeedButton1 = kit::Speed(Panel2, "SpeedButton1", 1, 1, 38, 36, Glyph::Left);
-    SpeedButton2 = kit::Speed(Panel2, "SpeedButton2", 1, 38, 38, 36, Glyph::Right);
-    SpeedButton1->OnClick = [this](TObject* s) { SpeedButton1Click(s); };
-    SpeedButton2->OnClick = [this](TObject* s) { SpeedButton2Click(s); };
+    Panel1 = kit::alignedPanel(this, "Panel1", alBottom, 75, bvNone);
+    Panel2 = kit::alignedPanel(Panel1, "Panel2", alLeft, 40);
+    SpeedButton1 = kit::speedButton(Panel2, "SpeedButton1", 1, 1, 38, 36, glyph(Glyph::Left));
+    SpeedButton2 = kit::speedButton(Panel2, "SpeedButton2", 1, 38, 38, 36, glyph(Glyph::Right));
+    SpeedButton1->OnClick = bindMethod(this, &TMainfrm::SpeedButton1Click);
+    SpeedButton2->OnClick = bindMethod(this, &TMainfrm::SpeedButton2Click);
 
-    panlbut = kit::Panel(Panel1, "panlbut", 41, 0, 976, 75, bvNone);
-    panbut = kit::Panel(panlbut, "panbut", 0, 0, 969, 75, bvLowered);
+    panlbut = kit::panel(Panel1, "panlbut", 41, 0, 976, 75, bvNone);
+    panbut = kit::panel(panlbut, "panbut", 0, 0, 969, 75, bvLowered);
 
     struct Def {
         TBitBtn** field;
@@ -106,47 +106,38 @@ void TMainfrm::makeButtonStrip() {
     };
     int left = 3;
     for (const Def& d : defs) {
-        TBitBtn* b = kit::StripBtn(panbut, d.name, d.caption, left, 3, 103, 69, d.glyph);
-        kit::Hint(b, d.hint);
-        auto click = d.click;
-        b->OnClick = [this, click](TObject* s) { (this->*click)(s); };
+        TBitBtn* b = kit::bitBtn(panbut, d.name, d.caption, left, 3, 103, 69, glyph(d.glyph, 32), blGlyphTop);
+        b->SetSpacing(2);
+        kit::hint(b, d.hint);
+        b->OnClick = bindMethod(this, d.click);
         *d.field = b;
         left += 107;
     }
 }
 
 void TMainfrm::makeToolBar() {
-    Panel9 = kit::AlignedPanel(this, "Panel9", alTop, 32);
-    Image2 = kit::Picture(Panel9, "Image2", 3, 3, 120, 26);
+    Panel9 = kit::alignedPanel(this, "Panel9", alTop, 32);
+    Image2 = kit::picture(Panel9, "Image2", 3, 3, 120, 26);
     Image2->SetStretch(true);
     DrawBanner(Image2->Picture().Bitmap(), 120, 26);
 
-    struct Def {
-        TSpeedButton** field;
-        const char* name;
-        const char* hint;
-        Glyph glyph;
-        void (TMainfrm::*click)(TObject*);
-    };
-    const Def defs[] = {
-        {&SpeedButton13, "SpeedButton13", "HTML Editor", Glyph::Html, &TMainfrm::SpeedButton13Click},
-        {&SpeedButton12, "SpeedButton12", "Explore Windows", Glyph::Explore, &TMainfrm::SpeedButton12Click},
-        {&SpeedButton3, "SpeedButton3", "Image Browser", Glyph::Browser, &TMainfrm::SpeedButton3Click},
-        {&SpeedButton9, "SpeedButton9", "Play the songs in my play list", Glyph::Music,
-         &TMainfrm::SpeedButton9Click},
-        {&SpeedButton5, "SpeedButton5", "Add foreground images to background frames", Glyph::Layers,
-         &TMainfrm::SpeedButton5Click},
-        {&SpeedButton4, "SpeedButton4", "Minimize", Glyph::Minimize, &TMainfrm::SpeedButton4Click},
-    };
-    int left = 132;
-    for (const Def& d : defs) {
-        TSpeedButton* b = kit::Speed(Panel9, d.name, left, 3, 28, 26, d.glyph, d.hint, 20);
-        b->SetFlat(true);
-        auto click = d.click;
-        b->OnClick = [this, click](TObject* s) { (this->*click)(s); };
-        *d.field = b;
-        left += d.field == &SpeedButton5 ? 60 : 30;
-    }
+    auto g = [](Glyph which) { return glyph(which, 20); };
+    kit::speedButtonRow(
+        Panel9, 3, 28, 26, true,
+        {
+            {&SpeedButton13, "SpeedButton13", 132, g(Glyph::Html), "HTML Editor",
+             bindMethod(this, &TMainfrm::SpeedButton13Click)},
+            {&SpeedButton12, "SpeedButton12", 162, g(Glyph::Explore), "Explore Windows",
+             bindMethod(this, &TMainfrm::SpeedButton12Click)},
+            {&SpeedButton3, "SpeedButton3", 192, g(Glyph::Browser), "Image Browser",
+             bindMethod(this, &TMainfrm::SpeedButton3Click)},
+            {&SpeedButton9, "SpeedButton9", 222, g(Glyph::Music), "Play the songs in my play list",
+             bindMethod(this, &TMainfrm::SpeedButton9Click)},
+            {&SpeedButton5, "SpeedButton5", 252, g(Glyph::Layers),
+             "Add foreground images to background frames", bindMethod(this, &TMainfrm::SpeedButton5Click)},
+            {&SpeedButton4, "SpeedButton4", 312, g(Glyph::Minimize), "Minimize",
+             bindMethod(this, &TMainfrm::SpeedButton4Click)},
+        });
 }
 
 void TMainfrm::FormCreate(TObject*) {

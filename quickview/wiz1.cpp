@@ -37,10 +37,10 @@ TTabSheet* Twizfrm::page(const char* name, const char* caption, int variant, con
     auto* sheet = new TTabSheet(this, PageControl1);
     sheet->SetName(name);
     sheet->SetCaption(caption);
-    TImage* side = kit::Picture(sheet, std::string(name) + "Image", 8, 8, 121, 290);
+    TImage* side = kit::picture(sheet, std::string(name) + "Image", 8, 8, 121, 290);
     DrawWizardSide(side->Picture().Bitmap(), 121, 290, variant);
-    kit::Heading(kit::Label(sheet, std::string(name) + "Title", title, ContentLeft, 10), 15, clNavy);
-    kit::TextBlock(sheet, std::string(name) + "Text", text, ContentLeft, 34, 396, 44);
+    kit::heading(kit::label(sheet, std::string(name) + "Title", title, ContentLeft, 10), 15, clNavy);
+    kit::textBlock(sheet, std::string(name) + "Text", text, ContentLeft, 34, 396, 44);
     return sheet;
 }
 
@@ -58,61 +58,61 @@ Twizfrm::Twizfrm(TComponent* AOwner) : TForm(AOwner) {
     TabSheet1 = page("TabSheet1", "Editing Video Streams", 0, "Editing video streams",
                      "Open an AVI film, mark the first and last frame of the part you want and cut, copy or "
                      "join it with other films. The frames can be saved as a numbered bitmap set.");
-    kit::List(TabSheet1, "ListFilms", {"intro.avi", "hills.avi", "runner.avi", "credits.avi"}, ContentLeft,
+    kit::list(TabSheet1, "ListFilms", {"intro.avi", "hills.avi", "runner.avi", "credits.avi"}, ContentLeft,
               84, 130, 96)
         ->SetItemIndex(1);
-    TPanel* pv = kit::Panel(TabSheet1, "PanelFilm", ContentLeft + 140, 84, 132, 100, bvLowered);
-    DrawScene(kit::Picture(pv, "ImageFilm", 2, 2, 128, 96)->Picture().Bitmap(), 128, 96, 1);
-    kit::Label(TabSheet1, "Label11", "First frame:", ContentLeft, 198);
+    TPanel* pv = kit::panel(TabSheet1, "PanelFilm", ContentLeft + 140, 84, 132, 100, bvLowered);
+    DrawScene(kit::picture(pv, "ImageFilm", 2, 2, 128, 96)->Picture().Bitmap(), 128, 96, 1);
+    kit::label(TabSheet1, "Label11", "First frame:", ContentLeft, 198);
     track(this, TabSheet1, "TrackFirst", 40, ContentLeft + 70, 192);
-    kit::Label(TabSheet1, "Label12", "Last frame:", ContentLeft, 230);
+    kit::label(TabSheet1, "Label12", "Last frame:", ContentLeft, 230);
     track(this, TabSheet1, "TrackLast", 210, ContentLeft + 70, 224);
-    kit::Button(TabSheet1, "butcut", "Cut", ContentLeft, 262, 64, 25);
-    kit::Button(TabSheet1, "butcopy", "Copy", ContentLeft + 70, 262, 64, 25);
-    kit::Button(TabSheet1, "butjoin", "Join...", ContentLeft + 140, 262, 64, 25);
-    kit::Button(TabSheet1, "butframes", "Save Frames...", ContentLeft + 210, 262, 100, 25);
+    kit::button(TabSheet1, "butcut", "Cut", ContentLeft, 262, 64, 25);
+    kit::button(TabSheet1, "butcopy", "Copy", ContentLeft + 70, 262, 64, 25);
+    kit::button(TabSheet1, "butjoin", "Join...", ContentLeft + 140, 262, 64, 25);
+    kit::button(TabSheet1, "butframes", "Save Frames...", ContentLeft + 210, 262, 100, 25);
 
     TabSheet2 = page("TabSheet2", "Adding Animation", 1, "Adding animation",
                      "Lay an animation, a play list of frame files, over the film. It plays from the frame "
                      "you choose, at its own speed, and can loop until the film ends.");
-    kit::List(TabSheet2, "ListAnims", {"runner.lst", "gulls.lst", "title spin.lst"}, ContentLeft, 84, 150, 80)
+    kit::list(TabSheet2, "ListAnims", {"runner.lst", "gulls.lst", "title spin.lst"}, ContentLeft, 84, 150, 80)
         ->SetItemIndex(0);
-    kit::Label(TabSheet2, "Label21", "Start at frame:", ContentLeft, 178);
+    kit::label(TabSheet2, "Label21", "Start at frame:", ContentLeft, 178);
     spin(this, TabSheet2, "SpinStart2", 24, ContentLeft + 90, 174);
-    kit::Label(TabSheet2, "Label22", "Frames a second:", ContentLeft, 208);
+    kit::label(TabSheet2, "Label22", "Frames a second:", ContentLeft, 208);
     spin(this, TabSheet2, "SpinRate", 15, ContentLeft + 90, 204);
-    kit::Check(TabSheet2, "CheckLoop", "Loop the animation", ContentLeft, 238, 200, true);
-    kit::Check(TabSheet2, "CheckTransparent", "White is transparent", ContentLeft, 260, 200, true);
+    kit::check(TabSheet2, "CheckLoop", "Loop the animation", ContentLeft, 238, 200, true);
+    kit::check(TabSheet2, "CheckTransparent", "White is transparent", ContentLeft, 260, 200, true);
 
     TabSheet3 = page("TabSheet3", "Adding Sound", 2, "Adding sound",
                      "Give the film a sound track: a WAV recording or a MIDI song. The sound starts with the "
                      "frame you choose and can fade in and out.");
-    kit::List(TabSheet3, "ListSounds", {"theme.wav", "hills at dawn.wav", "runner.mid", "applause.wav"},
+    kit::list(TabSheet3, "ListSounds", {"theme.wav", "hills at dawn.wav", "runner.mid", "applause.wav"},
               ContentLeft, 84, 150, 80)
         ->SetItemIndex(0);
-    kit::Label(TabSheet3, "Label31", "Start at frame:", ContentLeft, 178);
+    kit::label(TabSheet3, "Label31", "Start at frame:", ContentLeft, 178);
     spin(this, TabSheet3, "SpinStart3", 0, ContentLeft + 90, 174);
-    kit::Check(TabSheet3, "CheckFadeIn", "Fade in", ContentLeft, 208, 120, true);
-    kit::Check(TabSheet3, "CheckFadeOut", "Fade out", ContentLeft, 230, 120, true);
-    kit::Button(TabSheet3, "butlisten", "Listen", ContentLeft, 258, 75, 25);
+    kit::check(TabSheet3, "CheckFadeIn", "Fade in", ContentLeft, 208, 120, true);
+    kit::check(TabSheet3, "CheckFadeOut", "Fade out", ContentLeft, 230, 120, true);
+    kit::button(TabSheet3, "butlisten", "Listen", ContentLeft, 258, 75, 25);
 
     TabSheet4 = page("TabSheet4", "Adding Bitmaps", 3, "Adding bitmaps",
                      "Put still pictures into the film: a title, a caption or a photograph. Each bitmap is "
                      "held for the number of frames you set.");
-    kit::List(TabSheet4, "ListBitmaps", {"title.bmp", "sunset.jpg", "credits.bmp", "the end.bmp"},
+    kit::list(TabSheet4, "ListBitmaps", {"title.bmp", "sunset.jpg", "credits.bmp", "the end.bmp"},
               ContentLeft, 84, 150, 80)
         ->SetItemIndex(0);
-    kit::Label(TabSheet4, "Label41", "Hold for frames:", ContentLeft, 178);
+    kit::label(TabSheet4, "Label41", "Hold for frames:", ContentLeft, 178);
     spin(this, TabSheet4, "SpinHold", 45, ContentLeft + 90, 174);
-    kit::Radios(TabSheet4, "RadioPlace", "Place", {"Before the film", "After the film", "At frame"}, 0,
+    kit::radios(TabSheet4, "RadioPlace", "Place", {"Before the film", "After the film", "At frame"}, 0,
                 ContentLeft, 206, 200, 80);
 
     PageControl1->SetActivePageIndex(0);
-    butback = kit::Button(this, "butback", "<< Back", 306, 346, 75, 25);
-    butnext = kit::Button(this, "butnext", "Next >>", 388, 346, 75, 25);
-    butclose = kit::Button(this, "butclose", "Close", 478, 346, 75, 25);
+    butback = kit::button(this, "butback", "<< Back", 306, 346, 75, 25);
+    butnext = kit::button(this, "butnext", "Next >>", 388, 346, 75, 25);
+    butclose = kit::button(this, "butclose", "Close", 478, 346, 75, 25);
 
-    OnCreate = [this](TObject* s) { FormCreate(s); };
+    OnCreate = bindMethod(this, &Twizfrm::FormCreate);
 }
 
 void Twizfrm::FormCreate(TObject*) {

@@ -1,4 +1,5 @@
 #include "Clpfrm.h"
+#include "BindMethod.h"
 
 #include "ClipboardGuard.h"
 
@@ -24,13 +25,13 @@ Tclpform1::Tclpform1(TComponent* AOwner) : TForm(AOwner) {
     BitBtn1->SetCaption("Close");
     BitBtn1->SetDefault(true);
     BitBtn1->SetModalResult(mrOk);
-    BitBtn1->OnClick = [this](TObject* s) { BitBtn1Click(s); };
+    BitBtn1->OnClick = bindMethod(this, &Tclpform1::BitBtn1Click);
 
     BitBtn2 = new TBitBtn(this, this);
     BitBtn2->SetName("BitBtn2");
     BitBtn2->SetBounds(200, 48, 145, 33);
     BitBtn2->SetCaption("Try and Free it");
-    BitBtn2->OnClick = [this](TObject* s) { BitBtn2Click(s); };
+    BitBtn2->OnClick = bindMethod(this, &Tclpform1::BitBtn2Click);
 }
 
 void Tclpform1::BitBtn1Click(TObject*) {

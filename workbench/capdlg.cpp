@@ -1,4 +1,5 @@
 #include "capdlg.h"
+#include "BindMethod.h"
 
 Tcapformdlg* capformdlg = nullptr;
 
@@ -52,14 +53,14 @@ Tcapformdlg::Tcapformdlg(TComponent* AOwner) : TForm(AOwner) {
     BitBtn1->SetBounds(64, 64, 75, 25);
     BitBtn1->SetKind(bkOK);
     BitBtn1->SetDefault(true);
-    BitBtn1->OnClick = [this](TObject* s) { BitBtn1Click(s); };
+    BitBtn1->OnClick = bindMethod(this, &Tcapformdlg::BitBtn1Click);
 
     BitBtn2 = new TBitBtn(this, this);
     BitBtn2->SetName("BitBtn2");
     BitBtn2->SetBounds(160, 64, 75, 25);
     BitBtn2->SetKind(bkCancel);
     BitBtn2->SetCancel(true);
-    BitBtn2->OnClick = [this](TObject* s) { BitBtn2Click(s); };
+    BitBtn2->OnClick = bindMethod(this, &Tcapformdlg::BitBtn2Click);
 
     Label2 = new TLabel(this, this);
     Label2->SetName("Label2");
@@ -71,7 +72,7 @@ Tcapformdlg::Tcapformdlg(TComponent* AOwner) : TForm(AOwner) {
     Label2->SetColor(clInfoBk);
     Label2->SetCaption("Program will be minimized prior to capture.");
 
-    OnCreate = [this](TObject* s) { FormCreate(s); };
+    OnCreate = bindMethod(this, &Tcapformdlg::FormCreate);
 }
 
 void Tcapformdlg::FormCreate(TObject*) {

@@ -1,4 +1,5 @@
 #include "dirpathdlg.h"
+#include "BindMethod.h"
 
 Tfolderdlg1* folderdlg1 = nullptr;
 
@@ -57,8 +58,8 @@ Tfolderdlg1::Tfolderdlg1(TComponent* AOwner) : TForm(AOwner) {
     FileListBox1->SetBounds(216, 48, 224, 188);
     FileListBox1->SetMask("*.bmp");
     DriveComboBox1->SetDirList(DirectoryListBox1);
-    DirectoryListBox1->OnChange = [this](TObject* s) { DirectoryListBox1Change(s); };
-    FileListBox1->OnClick = [this](TObject* s) { FileListBox1Click(s); };
+    DirectoryListBox1->OnChange = bindMethod(this, &Tfolderdlg1::DirectoryListBox1Change);
+    FileListBox1->OnClick = bindMethod(this, &Tfolderdlg1::FileListBox1Click);
 
     Label3 = makeLabel(this, this, "Label3", 8, 248, "Name Prefix");
     Edit1 = new TEdit(this, this);
@@ -70,13 +71,13 @@ Tfolderdlg1::Tfolderdlg1(TComponent* AOwner) : TForm(AOwner) {
 
     BitBtn1 = makeButton(this, "BitBtn1", 8, 356);
     BitBtn1->SetKind(bkOK);
-    BitBtn1->OnClick = [this](TObject* s) { BitBtn1Click(s); };
+    BitBtn1->OnClick = bindMethod(this, &Tfolderdlg1::BitBtn1Click);
     BitBtn2 = makeButton(this, "BitBtn2", 104, 356);
     BitBtn2->SetKind(bkCancel);
-    BitBtn2->OnClick = [this](TObject* s) { BitBtn2Click(s); };
+    BitBtn2->OnClick = bindMethod(this, &Tfolderdlg1::BitBtn2Click);
     BitBtn3 = makeButton(this, "BitBtn3", 352, 356);
     BitBtn3->SetCaption("Create New");
-    BitBtn3->OnClick = [this](TObject* s) { BitBtn3Click(s); };
+    BitBtn3->OnClick = bindMethod(this, &Tfolderdlg1::BitBtn3Click);
 
     OpenPictureDialog1 = new TOpenPictureDialog(this);
     OpenPictureDialog1->SetName("OpenPictureDialog1");
@@ -95,8 +96,8 @@ Tfolderdlg1::Tfolderdlg1(TComponent* AOwner) : TForm(AOwner) {
     SpinEdit2->SetName("SpinEdit2");
     SpinEdit2->SetBounds(116, 22, 96, 22);
 
-    OnCreate = [this](TObject* s) { FormCreate(s); };
-    OnShow = [this](TObject* s) { FormShow(s); };
+    OnCreate = bindMethod(this, &Tfolderdlg1::FormCreate);
+    OnShow = bindMethod(this, &Tfolderdlg1::FormShow);
 }
 
 void Tfolderdlg1::FormCreate(TObject*) {

@@ -1,4 +1,5 @@
 #include "help1.h"
+#include "BindMethod.h"
 
 #include "BmpCodec.h"
 #include "Screen.h"
@@ -41,15 +42,15 @@ THelpfrm::THelpfrm(TComponent* AOwner) : TForm(AOwner) {
     bmm->SetBounds(8, 312, 161, 25);
     bmm->SetCaption("Making Movies (on-line help)");
     bmm->SetEnabled(false);
-    bmm->OnClick = [this](TObject* s) { bmmClick(s); };
+    bmm->OnClick = bindMethod(this, &THelpfrm::bmmClick);
 
     Button1 = new TButton(this, this);
     Button1->SetName("Button1");
     Button1->SetBounds(192, 312, 75, 25);
     Button1->SetCaption("Close");
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
+    Button1->OnClick = bindMethod(this, &THelpfrm::Button1Click);
 
-    OnCreate = [this](TObject* s) { FormCreate(s); };
+    OnCreate = bindMethod(this, &THelpfrm::FormCreate);
 }
 
 bool THelpfrm::LoadHelpFile(const std::string& fileName) {

@@ -1,4 +1,5 @@
 #include "jpegop.h"
+#include "BindMethod.h"
 
 Tjpop1* jpop1 = nullptr;
 
@@ -51,9 +52,9 @@ Tjpop1::Tjpop1(TComponent* AOwner) : TForm(AOwner) {
     BitBtn1->SetBounds(158, 128, 75, 25);
     BitBtn1->SetKind(bkOK);
     BitBtn1->SetDefault(true);
-    BitBtn1->OnClick = [this](TObject* s) { BitBtn1Click(s); };
+    BitBtn1->OnClick = bindMethod(this, &Tjpop1::BitBtn1Click);
 
-    OnCreate = [this](TObject* s) { FormCreate(s); };
+    OnCreate = bindMethod(this, &Tjpop1::FormCreate);
 }
 
 void Tjpop1::FormCreate(TObject*) {

@@ -1,4 +1,5 @@
 #include "mydialog.h"
+#include "BindMethod.h"
 
 #include <algorithm>
 
@@ -78,16 +79,16 @@ Tmydialog1::Tmydialog1(TComponent* AOwner) : TForm(AOwner) {
     b1 = makeButton(this, "b1", 16, "Yes");
     b2 = makeButton(this, "b2", 44, "No");
     b3 = makeButton(this, "b3", 72, "Cancel");
-    b1->OnClick = [this](TObject* s) { b1Click(s); };
-    b2->OnClick = [this](TObject* s) { b2Click(s); };
-    b3->OnClick = [this](TObject* s) { b3Click(s); };
+    b1->OnClick = bindMethod(this, &Tmydialog1::b1Click);
+    b2->OnClick = bindMethod(this, &Tmydialog1::b2Click);
+    b3->OnClick = bindMethod(this, &Tmydialog1::b3Click);
 
     CheckBox1 = new TCheckBox(this, this);
     CheckBox1->SetName("CheckBox1");
     CheckBox1->SetVisible(false);
 
-    OnCreate = [this](TObject* s) { FormCreate(s); };
-    OnShow = [this](TObject* s) { FormShow(s); };
+    OnCreate = bindMethod(this, &Tmydialog1::FormCreate);
+    OnShow = bindMethod(this, &Tmydialog1::FormShow);
 }
 
 void Tmydialog1::messb(const std::string& s1, const std::string& s2, const std::string& s3,

@@ -1,4 +1,5 @@
 #include "newsizefrm1.h"
+#include "BindMethod.h"
 
 Tnewsizefrm* newsizefrm = nullptr;
 
@@ -93,23 +94,23 @@ Tnewsizefrm::Tnewsizefrm(TComponent* AOwner) : TForm(AOwner) {
     for (const StandardSize& s : standardSizes)
         RadioButton1->Items().Add(s.text);
     RadioButton1->SetItemIndex(1);
-    RadioButton1->OnClick = [this](TObject* s) { RadioButton1Click(s); };
+    RadioButton1->OnClick = bindMethod(this, &Tnewsizefrm::RadioButton1Click);
 
     Button1 = new TButton(this, this);
     Button1->SetName("Button1");
     Button1->SetBounds(384, 220, 75, 25);
     Button1->SetCaption("OK");
     Button1->SetDefault(true);
-    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
+    Button1->OnClick = bindMethod(this, &Tnewsizefrm::Button1Click);
 
     Button2 = new TButton(this, this);
     Button2->SetName("Button2");
     Button2->SetBounds(472, 220, 75, 25);
     Button2->SetCaption("Cancel");
     Button2->SetCancel(true);
-    Button2->OnClick = [this](TObject* s) { Button2Click(s); };
+    Button2->OnClick = bindMethod(this, &Tnewsizefrm::Button2Click);
 
-    OnCreate = [this](TObject* s) { FormCreate(s); };
+    OnCreate = bindMethod(this, &Tnewsizefrm::FormCreate);
 }
 
 void Tnewsizefrm::FormCreate(TObject*) {

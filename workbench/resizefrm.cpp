@@ -1,4 +1,5 @@
 #include "resizefrm.h"
+#include "BindMethod.h"
 
 #include "Pbook.h"
 #include "TImage.h"
@@ -68,12 +69,12 @@ TResizeForm::TResizeForm(TComponent* AOwner)
     SpeedButton1->SetName("SpeedButton1");
     SpeedButton1->SetBounds(148, 10, 48, 22);
     SpeedButton1->SetCaption("X 2");
-    SpeedButton1->OnClick = [this](TObject* s) { SpeedButton1Click(s); };
+    SpeedButton1->OnClick = bindMethod(this, &TResizeForm::SpeedButton1Click);
     SpeedButton2 = new TSpeedButton(this, this);
     SpeedButton2->SetName("SpeedButton2");
     SpeedButton2->SetBounds(148, 42, 48, 22);
     SpeedButton2->SetCaption("1 / 2");
-    SpeedButton2->OnClick = [this](TObject* s) { SpeedButton2Click(s); };
+    SpeedButton2->OnClick = bindMethod(this, &TResizeForm::SpeedButton2Click);
 
     RadioGroup1 = new TRadioGroup(this, this);
     RadioGroup1->SetName("RadioGroup1");
@@ -84,7 +85,7 @@ TResizeForm::TResizeForm(TComponent* AOwner)
     for (const StandardSize& s : standardSizes)
         RadioGroup1->Items().Add(s.text);
     RadioGroup1->Items().Add("Custom");
-    RadioGroup1->OnClick = [this](TObject* s) { RadioGroup1Click(s); };
+    RadioGroup1->OnClick = bindMethod(this, &TResizeForm::RadioGroup1Click);
 
     RadioGroup2 = new TRadioGroup(this, this);
     RadioGroup2->SetName("RadioGroup2");
@@ -108,17 +109,17 @@ TResizeForm::TResizeForm(TComponent* AOwner)
     BitBtn1->SetKind(bkOK);
     BitBtn1->SetDefault(true);
     BitBtn1->SetModalResult(mrOk);
-    BitBtn1->OnClick = [this](TObject* s) { BitBtn1Click(s); };
+    BitBtn1->OnClick = bindMethod(this, &TResizeForm::BitBtn1Click);
     BitBtn2 = new TBitBtn(this, this);
     BitBtn2->SetName("BitBtn2");
     BitBtn2->SetBounds(344, 252, 80, 28);
     BitBtn2->SetKind(bkCancel);
     BitBtn2->SetCancel(true);
     BitBtn2->SetModalResult(mrCancel);
-    BitBtn2->OnClick = [this](TObject* s) { BitBtn2Click(s); };
+    BitBtn2->OnClick = bindMethod(this, &TResizeForm::BitBtn2Click);
 
-    OnCreate = [this](TObject* s) { FormCreate(s); };
-    OnShow = [this](TObject* s) { FormShow(s); };
+    OnCreate = bindMethod(this, &TResizeForm::FormCreate);
+    OnShow = bindMethod(this, &TResizeForm::FormShow);
 }
 
 void TResizeForm::PresetSize(int width, int height) {

@@ -1,4 +1,5 @@
 #include "rotdialog.h"
+#include "BindMethod.h"
 
 #include "Application.h"
 #include "Pbook.h"
@@ -48,13 +49,13 @@ Trotateform::Trotateform(TComponent* AOwner) : TForm(AOwner) {
     BitBtn1->SetName("BitBtn1");
     BitBtn1->SetBounds(16, 106, 96, 30);
     BitBtn1->SetKind(bkOK);
-    BitBtn1->OnClick = [this](TObject* s) { BitBtn1Click(s); };
+    BitBtn1->OnClick = bindMethod(this, &Trotateform::BitBtn1Click);
 
     BitBtn2 = new TBitBtn(this, this);
     BitBtn2->SetName("BitBtn2");
     BitBtn2->SetBounds(124, 106, 96, 30);
     BitBtn2->SetKind(bkCancel);
-    BitBtn2->OnClick = [this](TObject* s) { BitBtn2Click(s); };
+    BitBtn2->OnClick = bindMethod(this, &Trotateform::BitBtn2Click);
 
     CenterOnScreen();
 }

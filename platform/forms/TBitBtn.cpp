@@ -3,7 +3,11 @@
 #include "BitmapImage.h"
 #include "Forms.h"
 
+#include "Menus.h"
+
+#include <QBoxLayout>
 #include <QIcon>
+#include <QLabel>
 #include <QPushButton>
 
 TBitBtn::TBitBtn(TComponent* owner, TWinControl* parent) : TButton(owner, parent) {}
@@ -37,14 +41,71 @@ void TBitBtn::SetNumGlyphs(int n) {
 
 void TBitBtn::SetLayout(TButtonLayout l) {
     layout_ = l;
-    Button()->setLayoutDirection(l == blGlyphRight ? Qt::RightToLeft : Qt::LeftToRight);
+    applyLayout();
+}
+
+void TBitBtn::SetSpacing(int s) {
+    spacing_ = s;
+    if (stack_) stack_->setSpacing(s);
+}
+
+void TBitBtn::CaptionChanged() {
+    if (!stacked()) {
+        Button()->setAccessibleName(QString());
+        TButton::CaptionChanged();
+        return;
+    }
+    const QString text = ToQString(StripHotkey(Caption()));
+    Button()->setText(QString());
+    Button()->setAccessibleName(text);
+    textLabel_->setText(text);
 }
 
 void TBitBtn::applyGlyph() {
     QIcon icon = GlyphIcon(glyph_, numGlyphs_);
+    const QSize size =
+        glyph_.Empty() ? QSize() : QSize(glyph_.Width() / std::max(numGlyphs_, 1), glyph_.Height());
+    if (stacked()) {
+        Button()->setIcon(QIcon());
+        if (icon.isNull())
+            glyphLabel_->clear();
+        else
+            glyphLabel_->setPixmap(icon.pixmap(size));
+        return;
+    }
     Button()->setIcon(icon);
-    if (!glyph_.Empty())
-        Button()->setIconSize(QSize(glyph_.Width() / std::max(numGlyphs_, 1), glyph_.Height()));
+    if (!glyph_.Empty()) Button()->setIconSize(size);
+}
+
+void TBitBtn::applyLayout() {
+    Button()->setLayoutDirection(layout_ == blGlyphRight ? Qt::RightToLeft : Qt::LeftToRight);
+    if (stacked() && !stack_) {
+        stack_ = new QVBoxLayout(Button());
+        stack_->setContentsMargins(2, 4, 2, 4);
+        stack_->setSpacing(spacing_);
+        glyphLabel_ = new QLabel;
+        textLabel_ = new QLabel;
+        for (QLabel* l : {glyphLabel_, textLabel_}) {
+            l->setAlignment(Qt::AlignCenter);
+            l->setAttribute(Qt::WA_TransparentForMouseEvents);
+        }
+    }
+    if (stack_) {
+        // The glyph takes the room the caption leaves, centred in it.
+        stack_->removeWidget(glyphLabel_);
+        stack_->removeWidget(textLabel_);
+        if (layout_ == blGlyphBottom) {
+            stack_->addWidget(textLabel_);
+            stack_->addWidget(glyphLabel_, 1);
+        } else {
+            stack_->addWidget(glyphLabel_, 1);
+            stack_->addWidget(textLabel_);
+        }
+        glyphLabel_->setVisible(stacked());
+        textLabel_->setVisible(stacked());
+    }
+    CaptionChanged();
+    applyGlyph();
 }
 
 void TBitBtn::Click() {
