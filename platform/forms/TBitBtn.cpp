@@ -103,6 +103,7 @@ void TBitBtn::applyLayout() {
         }
         glyphLabel_->setVisible(stacked());
         textLabel_->setVisible(stacked());
+        stack_->activate();
     }
     CaptionChanged();
     applyGlyph();
