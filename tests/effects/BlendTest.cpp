@@ -1,5 +1,5 @@
 #include "blend.h"
-#include "Pictures.h"
+#include "Pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ TBitmap uniform(int w, int h, TColor c) {
 
 // A clip whose pixels are white (outside the shape) about half the time.
 TBitmap sprinkledclip(int w, int h, unsigned seed) {
-    TBitmap b = noisepicture(w, h, seed);
+    TBitmap b = noisePicture(w, h, seed);
     std::mt19937 rng(seed + 100);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
@@ -132,7 +132,7 @@ TEST(Blendmix, EveryChannelPairInUseLiesBetweenAndRoundsToNearest) {
 
 TEST(Blendpasses, EdgeCases) {
     TQuietProgress bar;
-    const TBitmap pic = noisepicture(9, 7, 11);
+    const TBitmap pic = noisePicture(9, 7, 11);
 
     TBitmap a(pic);
     doblend(a, bar);
@@ -158,7 +158,7 @@ TEST(Blendpasses, EdgeCases) {
                       std::function<void(TBitmap&)>([&](TBitmap& p) { doblend2(p, bar); })}) {
         TBitmap u = uniform(8, 6, RGB(90, 13, 201));
         pass(u);
-        EXPECT_TRUE(samepixels(u, uniform(8, 6, RGB(90, 13, 201))));
+        EXPECT_TRUE(samePixels(u, uniform(8, 6, RGB(90, 13, 201))));
     }
 
     struct Step {
@@ -174,19 +174,19 @@ TEST(Blendpasses, EdgeCases) {
         EXPECT_EQ(stepcolor(s.in, s.lighten), s.out);
         TBitmap u = uniform(3, 2, s.in);
         doblend3(u, s.lighten, bar);
-        EXPECT_TRUE(samepixels(u, uniform(3, 2, s.out))) << std::hex << s.in;
+        EXPECT_TRUE(samePixels(u, uniform(3, 2, s.out))) << std::hex << s.in;
     }
 
     // An all-white clip blends nothing; 64 steps blend as 63.
     TBitmap c(pic);
     doclipblend(c, uniform(5, 5, clWhite), 2, 1, 10, bar);
-    EXPECT_TRUE(samepixels(c, pic));
+    EXPECT_TRUE(samePixels(c, pic));
     TBitmap c64(pic), c63(pic);
     TBitmap clip = sprinkledclip(6, 5, 3);
     doclipblend(c64, clip, 1, 1, 64, bar);
     doclipblend(c63, clip, 1, 1, 63, bar);
-    EXPECT_TRUE(samepixels(c64, c63));
-    EXPECT_FALSE(samepixels(c64, pic));
+    EXPECT_TRUE(samePixels(c64, c63));
+    EXPECT_FALSE(samePixels(c64, pic));
 
     // Flip and mirror twice restore; once, page and undo copy both hold the turned picture.
     for (bool flip : {true, false}) {
@@ -194,9 +194,9 @@ TEST(Blendpasses, EdgeCases) {
         auto turn = flip ? flipPicture : mirrorPicture;
         turn(page, undo, bar);
         EXPECT_EQ(page.GetPixel(2, 0), pic.GetPixel(flip ? 2 : 6, flip ? 6 : 0));
-        EXPECT_TRUE(samepixels(page, undo));
+        EXPECT_TRUE(samePixels(page, undo));
         turn(page, undo, bar);
-        EXPECT_TRUE(samepixels(page, pic)) << (flip ? "flip" : "mirror");
+        EXPECT_TRUE(samePixels(page, pic)) << (flip ? "flip" : "mirror");
     }
 }
 
@@ -204,7 +204,7 @@ TEST(Blendpasses, Doblend2EndsInItsClosedForm) {
     // Columns 0..W-3 of an inner row are the vertical mix of the column to their right (the row
     // above final, the row below original); column W-2 keeps the chain of horizontal mixes.
     const int W = 23, H = 11;
-    const TBitmap o = noisepicture(W, H, 5);
+    const TBitmap o = noisePicture(W, H, 5);
     TBitmap r(o);
     TQuietProgress bar;
     doblend2(r, bar);
@@ -227,7 +227,7 @@ TEST(Blendpasses, RowLoopsMatchThePixelByPixelPasses) {
     unsigned seed = 40;
     for (const Size& s : sizes)
         for (TPixelFormat pf : {pf24bit, pf8bit}) {
-            const TBitmap pic = noisepicture(s.w, s.h, ++seed, pf);
+            const TBitmap pic = noisePicture(s.w, s.h, ++seed, pf);
             const std::string what =
                 std::to_string(s.w) + "x" + std::to_string(s.h) + (pf == pf8bit ? " 8-bit" : "");
             auto check = [&](const char* name, const std::function<void(TBitmap&)>& fast,
@@ -235,7 +235,7 @@ TEST(Blendpasses, RowLoopsMatchThePixelByPixelPasses) {
                 TBitmap a(pic), b(pic);
                 fast(a);
                 literal(b);
-                EXPECT_TRUE(samepixels(a, b)) << name << " " << what;
+                EXPECT_TRUE(samePixels(a, b)) << name << " " << what;
                 EXPECT_EQ(a.PixelFormat(), pic.PixelFormat());
             };
             check(
@@ -276,7 +276,7 @@ public:
 };
 
 TEST(Blendpasses, BarRisesThenWindsDownAndEndsHidden) {
-    TBitmap page = noisepicture(3, 300, 9);
+    TBitmap page = noisePicture(3, 300, 9);
     TRecordingBar bar;
     doblend(page, bar);
     // Shown at 1; 99 marks up in the first pass (rows 4, 7, ..., 298, held at 100 at the top),

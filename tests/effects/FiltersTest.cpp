@@ -1,4 +1,4 @@
-#include "Pictures.h"
+#include "Pixels.h"
 #include "filters1.h"
 
 #include <gtest/gtest.h>
@@ -140,7 +140,7 @@ TEST(Filterpasses, UniformPicturesAndTheLastColumn) {
         for (auto f : {pairfilt, sortfilt, triplefilt}) {
             TBitmap u = uniform(6, 4, grey(v));
             f(u, fixed(thr, amt), bar);
-            EXPECT_TRUE(samepixels(u, uniform(6, 4, grey(v)))) << v;
+            EXPECT_TRUE(samePixels(u, uniform(6, 4, grey(v)))) << v;
         }
     }
     // Below it, the last column is brightened (twice by pairfilt, once per pass) and nothing else.
@@ -148,7 +148,7 @@ TEST(Filterpasses, UniformPicturesAndTheLastColumn) {
     pairfilt(p, fixed(thr, amt), bar);
     sortfilt(s, fixed(thr, amt), bar);
     triplefilt(t, fixed(thr, amt), bar);
-    EXPECT_TRUE(samepixels(t, uniform(6, 4, grey(100))));
+    EXPECT_TRUE(samePixels(t, uniform(6, 4, grey(100))));
     for (int y = 0; y < 4; ++y) {
         EXPECT_EQ(p.GetPixel(5, y), grey(112));
         EXPECT_EQ(s.GetPixel(5, y), grey(106));
@@ -237,7 +237,7 @@ TEST(Filterpasses, RowLoopsMatchThePixelByPixelFilters) {
     for (const Size& s : sizes)
         for (TPixelFormat pf : {pf24bit, pf8bit})
             for (auto [thr, amt] : {std::pair{10, 10}, std::pair{40, 3}, std::pair{2, 100}}) {
-                TBitmap pic = noisepicture(s.w, s.h, ++seed, pf);
+                TBitmap pic = noisePicture(s.w, s.h, ++seed, pf);
                 // Some white, and runs of near greys, so that every branch of each rule is taken.
                 std::mt19937 rng(seed);
                 for (int y = 0; y < s.h; ++y)
@@ -253,7 +253,7 @@ TEST(Filterpasses, RowLoopsMatchThePixelByPixelFilters) {
                     TBitmap a(pic), b(pic);
                     fast(a, fixed(thr, amt), bar);
                     literal(b, thr, amt);
-                    EXPECT_TRUE(samepixels(a, b)) << name << " " << what;
+                    EXPECT_TRUE(samePixels(a, b)) << name << " " << what;
                 };
                 check("pairfilt", pairfilt, literalpairfilt);
                 check("triplefilt", triplefilt, literaltriplefilt);

@@ -1,4 +1,4 @@
-#include "Pictures.h"
+#include "Pixels.h"
 #include "Pmovers.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +36,7 @@ TEST(Nudgeselection, EachCodeMovesTheBlockOnePixelAndLeavesATrail) {
     } cases[] = {{101, 1, 0},  {102, -1, 0}, {103, 0, -1},  {104, 0, 1},
                  {105, -1, 1}, {106, 1, 1},  {107, -1, -1}, {108, 1, -1}};
     for (const Case& c : cases) {
-        const TBitmap old = noisepicture(N, N, unsigned(c.code));
+        const TBitmap old = noisePicture(N, N, unsigned(c.code));
         TBitmap page(old), mask(BW, BH);
         nudgeselection(page, mask, 7, 8, c.code, BW, BH);
         // The block lands one pixel on; the row or column it left keeps its old pixels, so the
@@ -46,7 +46,7 @@ TEST(Nudgeselection, EachCodeMovesTheBlockOnePixelAndLeavesATrail) {
 }
 
 TEST(Nudgeselection, AtThePageEdge) {
-    const TBitmap old = noisepicture(N, N, 3);
+    const TBitmap old = noisePicture(N, N, 3);
     {
         // Moved outward, the block's last column falls off the page; the rest moves.
         TBitmap page(old), mask(BW, BH);
@@ -75,11 +75,11 @@ TEST(Nudgeselection, AtThePageEdge) {
 }
 
 TEST(Nudgeselection, OtherCodesAndOtherBufferSizes) {
-    const TBitmap old = noisepicture(N, N, 4);
+    const TBitmap old = noisePicture(N, N, 4);
     {
         TBitmap page(old), mask(BW, BH);
         nudgeselection(page, mask, 3, 2, 109, BW, BH);
-        EXPECT_TRUE(samepixels(page, old));
+        EXPECT_TRUE(samePixels(page, old));
         EXPECT_EQ(mask.GetPixel(0, 0), old.GetPixel(3, 2));
         EXPECT_EQ(mask.GetPixel(BW - 1, BH - 1), old.GetPixel(3 + BW - 1, 2 + BH - 1));
     }
