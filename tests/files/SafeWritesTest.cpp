@@ -5,6 +5,7 @@
 #include "FileIO.h"
 #include "JpegImage.h"
 #include "OrvantaFixture.h"
+#include "PictureFiles.h"
 #include "PictureWriters.h"
 #include "TRichEdit.h"
 #include "TStrings.h"
