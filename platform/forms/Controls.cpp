@@ -2,8 +2,10 @@
 
 #include "Application.h"
 #include "DragDrop.h"
+#include "Faces.h"
 #include "Forms.h"
 #include "Keys.h"
+#include "Look.h"
 #include "Menus.h"
 
 #include <QApplication>
@@ -107,6 +109,7 @@ const char* kControlProperty = "orvanta_control";
 
 TControl::TControl(TComponent* owner, TWinControl* parent, QWidget* widget)
     : TComponent(owner), widget_(widget) {
+    ApplyPlatformLook();
     widget_->setProperty(kControlProperty, QVariant::fromValue<quintptr>(reinterpret_cast<quintptr>(this)));
     if (auto* host = dynamic_cast<TPaintHost*>(widget_))
         host->SetPainter([this](QPainter& p, const QRect& r) { Paint(p, r); });
@@ -590,16 +593,7 @@ TColor FromQColor(const QColor& c) {
 }
 
 QFont ToQFont(const TFont& f) {
-    QString family = ToQString(f.Name);
-    if (family == "MS Sans Serif" || family == "System") family = "Sans Serif";
-    QFont q(family);
-    int px = f.Height < 0 ? -f.Height : (f.Height > 0 ? f.Height * 3 / 4 : 11);
-    q.setPixelSize(std::max(px, 1));
-    q.setBold(f.Style & fsBold);
-    q.setItalic(f.Style & fsItalic);
-    q.setUnderline(f.Style & fsUnderline);
-    q.setStrikeOut(f.Style & fsStrikeOut);
-    return q;
+    return DesignedFont(f);
 }
 
 QString ToQString(const std::string& s) {

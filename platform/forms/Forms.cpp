@@ -147,7 +147,8 @@ int TCustomForm::CaptionHeight() const {
 }
 
 int TCustomForm::MenuHeight() const {
-    return menu_ ? 19 : 0;
+    if (!menu_ || !menu_->MenuBar()) return 0;
+    return TMenuBarHost::kRowHeight * menu_->MenuBar()->RowsFor(ClientWidth());
 }
 
 int TCustomForm::ClientWidth() const {
@@ -193,6 +194,7 @@ void TCustomForm::layoutInner() {
     if (!window_) return;
     int mh = MenuHeight();
     if (menuBar_) menuBar_->setGeometry(0, 0, window_->width(), mh);
+    if (menu_ && menu_->MenuBar()) menu_->MenuBar()->Relayout();
     widget_->setGeometry(0, mh, std::max(ClientWidth(), 0), std::max(ClientHeight(), 0));
 }
 
@@ -543,6 +545,7 @@ bool TCustomForm::HandleEvent(QEvent* e) {
 }
 
 void TCustomForm::SetMenu(TMainMenu* m) {
+    if (menu_ && menu_->MenuBar()) menu_->MenuBar()->OnRowsChanged = nullptr;
     if (menuBar_) {
         menuBar_->setParent(nullptr);
         menuBar_->hide();
@@ -553,6 +556,11 @@ void TCustomForm::SetMenu(TMainMenu* m) {
         menuBar_ = m->MenuBar();
         menuBar_->setParent(window_);
         menuBar_->show();
+        // Menus added, hidden or renamed may change the rows: the client area follows.
+        m->MenuBar()->OnRowsChanged = [this] {
+            applyWindowGeometry();
+            Realign();
+        };
     }
     // The outer size stays; the client area shrinks by the menu bar.
     applyWindowGeometry();

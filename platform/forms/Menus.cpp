@@ -3,7 +3,9 @@
 #include "Application.h"
 
 #include <QAction>
+#include <QActionEvent>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -153,14 +155,92 @@ TMenu::~TMenu() {
     delete items_;
 }
 
-TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner), bar_(new QMenuBar) {
-    bar_->setNativeMenuBar(false);
+TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner), bar_(new TMenuBarHost) {
     attachRoot(bar_);
 }
 
 TMainMenu::~TMainMenu() {
     DestroyComponents();
     delete bar_.data();
+}
+
+TMenuBarHost::TMenuBarHost() : measure_(new QMenuBar) {
+    measure_->setNativeMenuBar(false);
+    measure_->resize(1 << 20, kRowHeight);
+}
+
+TMenuBarHost::~TMenuBarHost() {
+    delete measure_;
+}
+
+std::vector<std::vector<QAction*>> TMenuBarHost::rowsOfActions(int width) const {
+    std::vector<std::vector<QAction*>> rows(1);
+    const QList<QAction*> all = actions();
+    QRect first;
+    for (QAction* a : all)
+        if (a->isVisible()) {
+            first = measure_->actionGeometry(a);
+            break;
+        }
+    // Each row starts its first menu where the measuring bar starts its first one.
+    int margin = first.left(), rowStart = first.left();
+    for (QAction* a : all) {
+        if (!a->isVisible()) continue;
+        QRect g = measure_->actionGeometry(a);
+        if (!rows.back().empty() && g.right() - rowStart + margin >= width - margin) {
+            rows.emplace_back();
+            rowStart = g.left();
+        }
+        rows.back().push_back(a);
+    }
+    return rows;
+}
+
+int TMenuBarHost::RowsFor(int width) const {
+    return int(rowsOfActions(width).size());
+}
+
+void TMenuBarHost::Relayout() {
+    auto wanted = rowsOfActions(width());
+    while (rows_.size() < wanted.size()) {
+        auto* row = new QMenuBar(this);
+        row->setNativeMenuBar(false);
+        rows_.push_back(row);
+    }
+    for (size_t r = 0; r < rows_.size(); ++r) {
+        QMenuBar* row = rows_[r];
+        const QList<QAction*> current = row->actions();
+        std::vector<QAction*> now(current.begin(), current.end());
+        std::vector<QAction*> want = r < wanted.size() ? wanted[r] : std::vector<QAction*>{};
+        if (now != want) {
+            row->clear();
+            for (QAction* a : want)
+                row->addAction(a);
+        }
+        row->setGeometry(0, int(r) * kRowHeight, width(), kRowHeight);
+        row->setVisible(r < wanted.size());
+    }
+}
+
+void TMenuBarHost::actionEvent(QActionEvent* e) {
+    if (e->type() == QEvent::ActionAdded) {
+        measure_->insertAction(e->before(), e->action());
+    } else if (e->type() == QEvent::ActionRemoved) {
+        measure_->removeAction(e->action());
+    } else {
+        // The measuring bar may hear of the change after us: tell it first.
+        QActionEvent changed(QEvent::ActionChanged, e->action());
+        QCoreApplication::sendEvent(measure_, &changed);
+    }
+    if (e->type() == QEvent::ActionRemoved)
+        for (QMenuBar* row : rows_)
+            row->removeAction(e->action());
+    Relayout();
+    if (OnRowsChanged) OnRowsChanged();
+}
+
+void TMenuBarHost::resizeEvent(QResizeEvent*) {
+    Relayout();
 }
 
 TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner), menu_(new QMenu) {

@@ -5,11 +5,13 @@
 #include <QMenuBar>
 #include <QPointer>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 class QAction;
 class QMenu;
+class QActionEvent;
 class QMenuBar;
 class QWidget;
 
@@ -88,15 +90,41 @@ private:
     TMenuItem* items_;
 };
 
+// The menu bar of a form. Its menus wrap onto as many rows as they need at its width, as the
+// platform's menu bar does (Qt's own would hide the last ones behind an extension button); each
+// row is a Qt menu bar of the row's menus.
+class TMenuBarHost : public QWidget {
+public:
+    static constexpr int kRowHeight = 19;
+    TMenuBarHost();
+    ~TMenuBarHost() override;
+    // Rows the menus need at a width (at least one).
+    int RowsFor(int width) const;
+    const std::vector<QMenuBar*>& Rows() const { return rows_; }
+    // Deals the menus out to the rows at the current width.
+    void Relayout();
+    // Runs when the number of rows at the current width may have changed.
+    std::function<void()> OnRowsChanged;
+
+protected:
+    void actionEvent(QActionEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    std::vector<std::vector<QAction*>> rowsOfActions(int width) const;
+    QMenuBar* measure_; // never shown: holds every menu to measure it
+    std::vector<QMenuBar*> rows_;
+};
+
 // The menu bar of a form (TCustomForm::SetMenu places it).
 class TMainMenu : public TMenu {
 public:
     explicit TMainMenu(TComponent* owner);
     ~TMainMenu() override;
-    QMenuBar* MenuBar() const { return bar_; }
+    TMenuBarHost* MenuBar() const { return bar_; }
 
 private:
-    QPointer<QMenuBar> bar_;
+    QPointer<TMenuBarHost> bar_;
 };
 
 class TPopupMenu : public TMenu {

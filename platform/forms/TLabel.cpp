@@ -78,7 +78,12 @@ void TLabel::Paint(QPainter& p, const QRect&) {
     flags |= layout_ == tlTop ? Qt::AlignTop : layout_ == tlCenter ? Qt::AlignVCenter : Qt::AlignBottom;
     if (wordWrap_) flags |= Qt::TextWordWrap;
     p.setFont(widget_->font());
-    p.setPen(Enabled() ? ToQColor(Font().Color) : ToQColor(clGrayText));
     p.setClipRect(r);
+    if (!Enabled()) {
+        // As the platform draws disabled text: grey over a white copy one pixel right and down.
+        p.setPen(ToQColor(clBtnHighlight));
+        p.drawText(r.translated(1, 1), flags, shownText());
+    }
+    p.setPen(Enabled() ? ToQColor(Font().Color) : ToQColor(clGrayText));
     p.drawText(r, flags, shownText());
 }

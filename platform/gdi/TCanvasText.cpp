@@ -3,6 +3,7 @@
 // platform's opaque background mode does. Needs the application object (fonts come from it).
 #include "TCanvas.h"
 
+#include "Faces.h"
 #include "Raster.h"
 #include "TBitmap.h"
 
@@ -22,26 +23,10 @@ using namespace raster;
 namespace {
 
 QFont qfontOf(const TFont& f) {
-    QFont q(QString::fromStdString(f.Name));
-    q.setStyleHint(QFont::SansSerif);
+    QFont q = DesignedFont(f);
     q.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
     q.setHintingPreference(QFont::PreferFullHinting);
     q.setKerning(false);
-    q.setBold(f.Style & fsBold);
-    q.setItalic(f.Style & fsItalic);
-    q.setUnderline(f.Style & fsUnderline);
-    q.setStrikeOut(f.Style & fsStrikeOut);
-    int h = f.Height;
-    if (h == 0) h = -int(std::lround(f.Size * 96.0 / 72.0));
-    if (h < 0) {
-        // A negative height is the character height (the em).
-        q.setPixelSize(std::max(1, -h));
-    } else {
-        // A positive height is the cell height: ascent plus descent.
-        q.setPixelSize(h);
-        QFontMetrics fm(q);
-        if (fm.height() > h) q.setPixelSize(std::max(1, int(std::floor(double(h) * h / fm.height()))));
-    }
     return q;
 }
 

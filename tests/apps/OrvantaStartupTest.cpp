@@ -2,7 +2,10 @@
 // title, the main window's first page, and the loop ending when the main window closes.
 #include "Application.h"
 #include "Clpfrm.h"
+#include "LayoutCheck.h"
+#include "ModalTesting.h"
 #include "OrvantaFixture.h"
+#include "OrvantaProgram.h"
 #include "Pbook.h"
 #include "ProgramFolder.h"
 #include "Screen.h"
@@ -108,6 +111,14 @@ TEST_F(OrvantaStartup, MainWindowStartsWithAWhitePageNamedTempBmp) {
 }
 
 // Runs last: it ends the program's loop.
+TEST_F(OrvantaStartup, NoCaptionOfAnyWindowIsCutOrCovered) {
+    std::string faults;
+    for (TCustomForm* f : Application->Forms())
+        for (const std::string& fault : layoutcheck::Faults(f))
+            faults += fault + "\n";
+    EXPECT_EQ(faults, "");
+}
+
 TEST_F(OrvantaStartup, ZClosingTheMainWindowEndsTheLoop) {
     bool shownOnPaint = false;
     std::string status;

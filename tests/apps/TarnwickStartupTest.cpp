@@ -1,5 +1,7 @@
 // Tarnwick's real start-up sequence, headless.
 #include "Application.h"
+#include "LayoutCheck.h"
+#include "Menus.h"
 #include "ModalTesting.h"
 #include "ProgramFolder.h"
 #include "Screen.h"
@@ -39,6 +41,30 @@ TEST_F(TarnwickStartup, CreatesTheStartWindowFirstAndTheScreensInOrder) {
     EXPECT_EQ(quickview::Mainfrm->Caption(), "Velmora ");
     // Centred on the 1024 x 768 screen.
     EXPECT_EQ(quickview::mn->BoundsRect(), Bounds(279, 231, 466, 307));
+}
+
+TEST_F(TarnwickStartup, NoCaptionOfAnyWindowIsCutOrCovered) {
+    std::string faults;
+    for (TCustomForm* f : Application->Forms())
+        for (const std::string& fault : layoutcheck::Faults(f))
+            faults += fault + "\n";
+    EXPECT_EQ(faults, "");
+}
+
+TEST_F(TarnwickStartup, MainWindowShowsAllNineMenusOnTwoRows) {
+    auto* form = quickview::Mainfrm;
+    TMenuBarHost* bar = form->MainMenu1->MenuBar();
+    ASSERT_EQ(form->Width(), 404);
+    ASSERT_EQ(form->MainMenu1->Items()->Count(), 9);
+    int rows = bar->RowsFor(form->ClientWidth());
+    EXPECT_EQ(rows, 2);
+    EXPECT_EQ(form->MenuHeight(), rows * TMenuBarHost::kRowHeight);
+    int shown = 0;
+    for (QMenuBar* row : bar->Rows())
+        if (row->isVisibleTo(form->Window()))
+            for (QAction* a : row->actions())
+                if (row->rect().contains(row->actionGeometry(a))) ++shown;
+    EXPECT_EQ(shown, 9);
 }
 
 TEST_F(TarnwickStartup, ZClosingTheStartWindowEndsTheLoop) {

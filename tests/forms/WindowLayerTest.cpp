@@ -14,8 +14,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QFocusEvent>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QSpinBox>
 #include <gtest/gtest.h>
@@ -199,6 +201,93 @@ TEST_F(WindowLayerTest, SpinEditTakesAnyTypedNumberAndClampsIt) {
     spin->SetValue(3);
     spin->Spin()->stepDown();
     EXPECT_EQ(spin->Value(), 1);
+}
+
+// Every top-level menu shows in some row of the bar, inside the bar's width; rows beyond the
+// first come out of the client area.
+void expectAllMenusShown(TCustomForm& form, TMainMenu& menu, int wantRows) {
+    TMenuBarHost* host = menu.MenuBar();
+    int rows = host->RowsFor(form.ClientWidth());
+    EXPECT_EQ(rows, wantRows);
+    EXPECT_EQ(form.MenuHeight(), rows * TMenuBarHost::kRowHeight);
+    EXPECT_EQ(form.ClientHeight(), form.Height() - 2 * form.FrameBorder() - form.CaptionHeight() -
+                                       rows * TMenuBarHost::kRowHeight);
+    for (int i = 0; i < menu.Items()->Count(); ++i) {
+        QAction* a = menu.Items()->Items(i)->Action();
+        int found = 0;
+        for (QMenuBar* row : host->Rows()) {
+            if (!row->isVisible() || !row->actions().contains(a)) continue;
+            ++found;
+            QRect g = row->actionGeometry(a);
+            EXPECT_TRUE(row->rect().contains(g)) << a->text().toStdString();
+        }
+        EXPECT_EQ(found, 1) << a->text().toStdString();
+    }
+}
+
+TEST_F(WindowLayerTest, MenuBarWrapsOntoRowsAndTheClientAreaShrinks) {
+    TForm form;
+    TMainMenu menu(&form);
+    for (const char* caption : {"&File", "&Edit", "&View", "&Image", "&Colors", "&Special Effects",
+                                "&Text and HTML", "&Wizards", "&Help"}) {
+        auto* item = new TMenuItem(&menu);
+        item->SetCaption(caption);
+        menu.Items()->Add(item);
+        auto* sub = new TMenuItem(&menu);
+        sub->SetCaption("Item");
+        item->Add(sub);
+    }
+    form.SetBounds(0, 0, 404, 379);
+    form.SetMenu(&menu);
+    form.Show();
+    QApplication::processEvents();
+    expectAllMenusShown(form, menu, 2);
+
+    // Wide enough for one row again, and narrower for three.
+    form.SetWidth(1000);
+    QApplication::processEvents();
+    expectAllMenusShown(form, menu, 1);
+    form.SetWidth(200);
+    QApplication::processEvents();
+    EXPECT_GE(menu.MenuBar()->RowsFor(form.ClientWidth()), 3);
+
+    // A hidden menu takes no room.
+    form.SetWidth(404);
+    for (int i = 3; i < menu.Items()->Count(); ++i)
+        menu.Items()->Items(i)->SetVisible(false);
+    QApplication::processEvents();
+    EXPECT_EQ(form.MenuHeight(), TMenuBarHost::kRowHeight);
+}
+
+TEST_F(WindowLayerTest, DisabledTextIsGreyOverAWhiteCopy) {
+    TForm form;
+    form.SetColor(clBtnFace);
+    auto* redo = new TSpeedButton(&form, &form);
+    redo->SetBounds(6, 32, 74, 24);
+    redo->SetCaption("Redo");
+    redo->SetFlat(true);
+    auto* button = new TButton(&form, &form);
+    button->SetBounds(6, 60, 75, 25);
+    button->SetCaption("Close");
+    auto* label = new TLabel(&form, &form);
+    label->SetBounds(6, 90, 60, 16);
+    label->SetCaption("Frames");
+    form.Show();
+    for (TControl* c : std::initializer_list<TControl*>{redo, button, label}) {
+        c->SetEnabled(false);
+        QImage img = c->Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRgb grey = qRgb(128, 128, 128), white = qRgb(255, 255, 255);
+        int greys = 0, shadowed = 0;
+        for (int y = 0; y + 1 < img.height(); ++y)
+            for (int x = 0; x + 1 < img.width(); ++x) {
+                if (img.pixel(x, y) != grey) continue;
+                ++greys;
+                QRgb below = img.pixel(x + 1, y + 1);
+                if (below == white || below == grey) ++shadowed;
+            }
+        EXPECT_GT(greys, 10) << c->Caption();
+        EXPECT_EQ(shadowed, greys) << c->Caption() << ": every grey pixel has its white copy";
+    }
 }
 
 } // namespace

@@ -203,6 +203,24 @@ TEST_F(PbookResizeTest, SpeedAndOtherRatiosStretch) {
     }
 }
 
+// Stripes two pixels wide survive a 1:2 decode as one-pixel stripes; a 1:4 decode would grey them
+// out before the final stretch.
+TEST_F(PbookResizeTest, BestQualityHalfSizeDecodesAtOneToTwo) {
+    loadPage(800, 600);
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 800; ++x)
+            page().SetPixel(x, y, (x / 2) % 2 ? clWhite : clBlack);
+    queueResize(400, 300, kBestQuality);
+    Pbook1->Resize1Click(Pbook1);
+    ASSERT_EQ(page().Width(), 400);
+    int sharp = 0;
+    for (int x = 8; x < 392; ++x) {
+        int a = int(page().GetPixel(x, 150) & 0xFF), b = int(page().GetPixel(x + 1, 150) & 0xFF);
+        if (std::abs(a - b) > 128) ++sharp;
+    }
+    EXPECT_GT(sharp, 300) << "neighbouring columns stay black and white";
+}
+
 TEST_F(PbookResizeTest, BestQualityThatCannotWriteItsFileStretchesInstead) {
     loadPage(800, 600);
     Pbook1->tempdir1->SetText((program().path() / "no such folder").string() + "/");
@@ -235,6 +253,7 @@ TEST_F(PbookTest, UndoTwiceGivesTheSamePageAndRedoBringsTheChangeBack) {
     EXPECT_TRUE(Pbook1->undoptb1->Enabled());
 
     Pbook1->undoptb1Click(Pbook1);
+    EXPECT_TRUE(Pbook1->redoptb1->Enabled()) << "undo enables redo again after a redo";
     Pbook1->undoptb1Click(Pbook1);
     EXPECT_EQ(page().GetPixel(1, 1), clRed);
 }
