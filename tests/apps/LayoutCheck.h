@@ -5,6 +5,7 @@
 #include "Forms.h"
 #include "Menus.h"
 #include "TBitBtn.h"
+#include "TBitmap.h"
 #include "TButton.h"
 #include "TCheckBox.h"
 #include "TGroupBox.h"
@@ -18,6 +19,8 @@
 #include <QRadioButton>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <typeinfo>
 #include <vector>
 
 namespace layoutcheck {
@@ -63,6 +66,13 @@ inline bool placeText(TControl* c, Placed& p) {
     };
     if (auto* label = dynamic_cast<TLabel*>(c)) {
         if (label->WordWrap()) return false;
+        // 3D labels paint their text through the canvas, whose hinted, unkerned metrics differ
+        // from the widget's by a pixel or two: measure them as they are drawn.
+        if (std::string_view(typeid(*label).name()).find("TLabel3d") != std::string_view::npos) {
+            TBitmap probe(1, 1, pf32bit);
+            probe.Canvas().Font = label->Font();
+            t.width = probe.Canvas().TextWidth(StripHotkey(caption));
+        }
         int x = label->Alignment() == taLeftJustify    ? l
                 : label->Alignment() == taRightJustify ? l + w - t.width
                                                        : l + (w - t.width) / 2;
@@ -74,7 +84,8 @@ inline bool placeText(TControl* c, Placed& p) {
     }
     if (auto* bit = dynamic_cast<TBitBtn*>(c)) {
         bool beside = bit->Layout() == blGlyphLeft || bit->Layout() == blGlyphRight;
-        int glyph = bit->Glyph().Empty() || !beside ? 0 : bit->Glyph().Width() / std::max(bit->NumGlyphs(), 1) + 4;
+        int glyph =
+            bit->Glyph().Empty() || !beside ? 0 : bit->Glyph().Width() / std::max(bit->NumGlyphs(), 1) + 4;
         p = {centred(glyph), t.width + glyph + kButtonFrame, w};
         return true;
     }
