@@ -1,41 +1,26 @@
 // The palette under real mouse events sent to its widgets, as a user's pointer delivers them.
 #include "OrvantaFixture.h"
+#include "RealEvents.h"
 #include "TPanel.h"
 #include "TSpeedButton.h"
 #include "help1.h"
 
-#include <QApplication>
-#include <QMouseEvent>
-
 namespace {
 
-class PaletteRealEventsTest : public OrvantaTest {
-protected:
-    static void send(TControl* c, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::NoButton) {
-        QWidget* w = c->Widget();
-        Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
-        QMouseEvent e(type, QPointF(at), QPointF(w->mapToGlobal(at)), button, held, Qt::NoModifier);
-        QApplication::sendEvent(w, &e);
-    }
-    static void click(TControl* c, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
-        send(c, QEvent::MouseMove, at);
-        send(c, QEvent::MouseButtonPress, at, button);
-        send(c, QEvent::MouseButtonRelease, at, button);
-    }
-};
+class PaletteRealEventsTest : public OrvantaTest {};
 
 TEST_F(PaletteRealEventsTest, ClickOnTheColourPictureGivesTheColourClicked) {
     Form3->Show();
     TImage* pic = Form3->Image3;
     const TBitmap& bmp = pic->Picture().Bitmap();
-    click(pic, QPoint(58, 18), Qt::RightButton);
+    realevents::click(pic, QPoint(58, 18), Qt::RightButton);
     EXPECT_EQ(Form3->rightcolor, bmp.GetPixel(58, 18));
-    click(pic, QPoint(2, 30));
+    realevents::click(pic, QPoint(2, 30));
     EXPECT_EQ(Form3->leftcolor, bmp.GetPixel(2, 30));
     EXPECT_NE(Form3->leftcolor, clBtnFace);
 
     // Leaving the picture for the panel around it.
-    send(Form3->Panel4, QEvent::MouseMove, QPoint(124, 40));
+    realevents::send(Form3->Panel4, QEvent::MouseMove, QPoint(124, 40));
     EXPECT_EQ(Form3->colorunder, clBtnFace);
 }
 
@@ -44,7 +29,7 @@ TEST_F(PaletteRealEventsTest, QuestionMarkShowsTheHelpWindow) {
     Helpfrm->Hide();
     Form3->Show();
     ASSERT_EQ(Form3->SpeedButton5->Caption(), "?");
-    click(Form3->SpeedButton5, QPoint(4, 4));
+    realevents::click(Form3->SpeedButton5, QPoint(4, 4));
     EXPECT_TRUE(Helpfrm->Visible());
     Helpfrm->Hide();
 }
