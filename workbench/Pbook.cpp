@@ -20,6 +20,7 @@ TPbook1::TPbook1(TComponent* AOwner) : TForm(AOwner) {
     wireClipboard();
     wireEffects();
     wirePrint();
+    wireZoom();
     bgprogress.SetBar(bg1);
     SetAcceptFiles(true);
 

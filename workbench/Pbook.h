@@ -3,6 +3,7 @@
 #include "Geometry.h"
 #include "PageProgress.h"
 #include "RangeArray.h"
+#include "TBitmap.h"
 
 #include <array>
 #include <cstdint>
@@ -325,9 +326,38 @@ public:
     void hideCaptureBox();
     void hidePastePanel();
     void uncheckClipboardHolders();
-    void hideZoomSpotFrame();
     TImage* colourBarBox();
     TPaintBox* innerWidthSample();
+
+    // Zoom spot and zoom view (Pbook_zoom.cpp): a magnified square of the page edited in its
+    // top-left corner, and the page enlarged on the "Zoom" tab.
+    TSpeedButton* butzoomspot = nullptr; // "Zoom an area"
+    class TPopupMenu* PopupMenu2 = nullptr;
+    TMenuItem *Zoomx21 = nullptr, *Zoomx41 = nullptr, *Zoomx81 = nullptr;
+    TShape* zmshape1 = nullptr;     // marker of the square to magnify
+    TPanel* panelzoomspot = nullptr; // under the magnified corner
+    TSpeedButton *SpeedButton59 = nullptr, *SpeedButton60 = nullptr; // "Apply", "Cancel"
+    TScrollBox* ScrollBox3 = nullptr;                                 // holds zm1 on the "Zoom" tab
+    TButton* zmbutoff = nullptr;                                      // "Normal Size"
+    TSpinEdit *spinedit1 = nullptr, *SpinEdit2 = nullptr; // centre of the zoom view, no limits
+    TLabel *zmlabel1 = nullptr, *zmlabel2 = nullptr, *zmlabel3 = nullptr; // "Zoom %", "Right/Left", "Down/Up"
+    void wireZoom();
+    void hideZoomSpotFrame();
+    // A tool other than the zoom spot's chosen before its click: the spot is given up.
+    void disarmZoomSpot();
+    void butzoomspotClick(TObject* Sender);
+    void Zoomx81Click(TObject* Sender);
+    void Zoomx41Click(TObject* Sender);
+    void Zoomx21Click(TObject* Sender);
+    void zmshape1MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void SpeedButton59Click(TObject* Sender);
+    void SpeedButton60Click(TObject* Sender);
+    void zoom_it();
+    void zmbutoffClick(TObject* Sender);
+    void zm1spinChange(TObject* Sender);
+    void SpinEdit1Change(TObject* Sender);
+    void SpinEdit2Change(TObject* Sender);
+    void PageControl1Change(TObject* Sender);
 
     // Clipboard commands (Pbook_clipboard.cpp).
     TMenuItem *Windowmenu = nullptr, *Freetheclipboard1 = nullptr;
@@ -350,6 +380,10 @@ private:
     TPoint scrolled(TPoint p) const;
     void placehandle(int i);
     void erasebezline();
+    void choosezoomfactor(TMenuItem* item, int tool);
+    // The page as it was before the zoom spot magnified a square, for "Apply" to leave as the
+    // undo copy; empty while no square is magnified.
+    TBitmap spotbefore;
 
 public:
 private:

@@ -133,6 +133,7 @@ void TPbook1::createControls() {
     Panel3->SetHeight(30);
     SpeedButton2 = toolBarButton(this, Panel3, "SpeedButton2", "New", "New Page", 4, 72);
     SpeedButton54 = toolBarButton(this, Panel3, "SpeedButton54", "Resize", "Resize image", 78, 72);
+    butzoomspot = toolBarButton(this, Panel3, "butzoomspot", "Zoom", "Zoom an area", 152, 60);
     SpeedButton26 =
         toolBarButton(this, Panel3, "SpeedButton26", "Open", "Open Image using folder dialog", 214, 48);
     SpeedButton42 = toolBarButton(this, Panel3, "SpeedButton42", "Save", "Save -  bitmap", 264, 48);
@@ -182,16 +183,41 @@ void TPbook1::createControls() {
     Image9->SetStretch(true);
     Image9->SetHint("Right Click for menu");
     zmpanel1 = make<TPanel>(this, CoolBar1, "zmpanel1");
-    zmpanel1->SetBounds(2, 136, 82, 70);
+    zmpanel1->SetBounds(2, 136, 82, 152);
+    zmpanel1->SetCaption("");
+    zmpanel1->Hide();
+    auto zoomLabel = [this](const char* name, const char* caption, int top) {
+        TLabel* l = make<TLabel>(this, zmpanel1, name);
+        l->SetCaption(caption);
+        l->SetBounds(4, top, 74, 14);
+        return l;
+    };
+    zmlabel1 = zoomLabel("zmlabel1", "Zoom %", 2);
     zm1spin = make<TSpinEdit>(this, zmpanel1, "zm1spin");
-    zm1spin->SetBounds(4, 4, 74, 22);
-    zm1spin->SetMinValue(0);
-    zm1spin->SetMaxValue(3200);
-    zm1spin->SetValue(100);
+    zm1spin->SetBounds(4, 16, 74, 22);
+    zm1spin->SetMinValue(100);
+    zm1spin->SetMaxValue(1000);
+    zm1spin->SetIncrement(2);
+    zm1spin->SetValue(180);
     hint(zm1spin, "Zoom image ");
     zmbuton = make<TButton>(this, zmpanel1, "zmbuton");
-    zmbuton->SetBounds(4, 32, 74, 24);
+    zmbuton->SetBounds(4, 42, 74, 24);
     zmbuton->SetCaption("Zoom");
+    hint(zmbuton, "Zoom Image Larger");
+    zmbuton->Hide();
+    zmbutoff = make<TButton>(this, zmpanel1, "zmbutoff");
+    zmbutoff->SetBounds(4, 42, 74, 24);
+    zmbutoff->SetCaption("Normal Size");
+    zmlabel2 = zoomLabel("zmlabel2", "Right/Left", 70);
+    spinedit1 = make<TSpinEdit>(this, zmpanel1, "spinedit1");
+    spinedit1->SetBounds(4, 84, 74, 22);
+    spinedit1->SetValue(1);
+    hint(spinedit1, "move image left or right");
+    zmlabel3 = zoomLabel("zmlabel3", "Down/Up", 110);
+    SpinEdit2 = make<TSpinEdit>(this, zmpanel1, "SpinEdit2");
+    SpinEdit2->SetBounds(4, 124, 74, 22);
+    SpinEdit2->SetValue(1);
+    hint(SpinEdit2, "Move image up or down");
 
     // ---- Page control PageControl1 and its five tabs ----
     PageControl1 = make<TPageControl>(this, this, "PageControl1");
@@ -220,6 +246,21 @@ void TPbook1::createControls() {
     zoomspotimage1->SetBounds(0, 0, 256, 256);
     shpmov = make<TShape>(this, ScrollBox1, "shpmov");
     shpmov->Hide();
+    zmshape1 = make<TShape>(this, ScrollBox1, "zmshape1");
+    zmshape1->BrushRef().Style = bsClear;
+    zmshape1->Changed();
+    zmshape1->Hide();
+    // Under the magnified corner: its frame ends at 258.
+    panelzoomspot = make<TPanel>(this, ScrollBox1, "panelzoomspot");
+    panelzoomspot->SetBounds(0, 256, 258, 41);
+    panelzoomspot->SetCaption("");
+    panelzoomspot->Hide();
+    SpeedButton59 = make<TSpeedButton>(this, panelzoomspot, "SpeedButton59");
+    SpeedButton59->SetBounds(8, 8, 110, 25);
+    SpeedButton59->SetCaption("Apply");
+    SpeedButton60 = make<TSpeedButton>(this, panelzoomspot, "SpeedButton60");
+    SpeedButton60->SetBounds(140, 8, 110, 25);
+    SpeedButton60->SetCaption("Cancel");
     // The Bezier handles lie over the page, hidden until a curve is placed.
     TShape** handles[] = {&s1, &s2, &s3, &s4};
     const char* handleNames[] = {"s1", "s2", "s3", "s4"};
@@ -413,7 +454,9 @@ void TPbook1::createControls() {
     hint(spinpen, "Line width");
 
     // ---- Zoom tab: the zoom view ----
-    zm1 = make<TZoomImage>(this, TabSheet3, "zm1");
+    ScrollBox3 = make<TScrollBox>(this, TabSheet3, "ScrollBox3");
+    ScrollBox3->SetAlign(alClient);
+    zm1 = make<TZoomImage>(this, ScrollBox3, "zm1");
     zm1->SetInvert(true);
 
     // ---- Animation Transfer tab ----
@@ -432,6 +475,10 @@ void TPbook1::createControls() {
     Chkanimate1 = make<TCheckBox>(this, Panel7, "Chkanimate1");
 
     // ---- Components without a place on the window ----
+    PopupMenu2 = make<TPopupMenu>(this, "PopupMenu2");
+    Zoomx21 = menuItem(this, PopupMenu2->Items(), "Zoomx21", "Zoom x 2");
+    Zoomx41 = menuItem(this, PopupMenu2->Items(), "Zoomx41", "Zoom x 4");
+    Zoomx81 = menuItem(this, PopupMenu2->Items(), "Zoomx81", "Zoom x 8");
     Timer1 = make<TTimer>(this, "Timer1");
     Timer1->SetEnabled(false);
     SavePictureDialog1 = make<TSaveDialog>(this, "SavePictureDialog1");

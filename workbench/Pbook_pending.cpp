@@ -34,14 +34,6 @@ void TPbook1::hidePastePanel() {}
 // Unticks Edit > "Clipboard &Holders".
 void TPbook1::uncheckClipboardHolders() {}
 
-// Zoom spot.
-// Moves the zoom-spot frame `zmshape1` beside the pointer.
-void TPbook1::zoomSpotFollow(int, int) {}
-// Magnifies the spot under the frame by the factor of the zoom-spot tool.
-void TPbook1::dozoomspot(int, int, int) {}
-// Hides the zoom-spot frame `zmshape1`.
-void TPbook1::hideZoomSpotFrame() {}
-
 // Gradient fills and the gradient colour manager.
 // Fill the area under the pointer, or the dragged rectangle, with the gradient colour list.
 void TPbook1::Hdogradfill(int, int) {}

@@ -51,6 +51,8 @@ void TForm3::do_tool(std::uint8_t code) {
     if (code >= tools::zoomSpotX8 && code <= tools::zoomSpotX2) {
         pb.ptbox1->SetCursor(crDefault);
         pb.hideZoomSpotFrame();
+    } else {
+        pb.disarmZoomSpot();
     }
     pb.hideCaptureBox();
     if (cappos1) cappos1->Hide();
@@ -63,7 +65,11 @@ void TForm3::do_tool(std::uint8_t code) {
     TCanvas& canvas = page.Canvas();
     canvas.Pen.Mode = pmCopy;
     pb.undoptb1->SetEnabled(true);
+    // The zoom view's write-back below replaces the page with a crop of it: undo must give back
+    // the page from before it, not the crop.
+    TBitmap beforeWriteBack;
     if (pb.zoomon && !pb.zoomwritten) {
+        beforeWriteBack = page;
         // The zoom view's picture goes back onto the page once; the view stays as it is.
         canvas.StretchMode = BLACKONWHITE;
         TRect vis = Rect(pb.zm1->visleft(), pb.zm1->vistop(), pb.zm1->visright(), pb.zm1->visbottom());
@@ -93,7 +99,10 @@ void TForm3::do_tool(std::uint8_t code) {
         refreshmoverbox();
     else if (pb.shpmov->Visible())
         pb.shpmov->Hide();
-    pb.Image2->Picture().Assign(pb.ptbox1->Picture());
+    if (beforeWriteBack.Empty())
+        pb.Image2->Picture().Assign(pb.ptbox1->Picture());
+    else
+        pb.Image2->Picture().Bitmap().Assign(beforeWriteBack);
     pb.SetCursor(crDefault);
 }
 

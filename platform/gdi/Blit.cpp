@@ -355,12 +355,15 @@ bool StretchBitmap(TCanvas& dst, int x, int y, int w, int h, const TBitmap& src,
         return rowWords.data();
     };
     bool orMode = mode == WHITEONBLACK;
+    // Enlarging both ways, every destination pixel stands for exactly one source pixel, which
+    // each mode keeps as it is: a plain pick.
+    bool single = sW <= dW && sH <= dH;
     combineRect(
         dst, c, code,
         [&](int i, std::uint32_t* out) {
             const Block& rb = rows[std::size_t(i0 + i)];
             const Block* cb = &cols[std::size_t(j0)];
-            if (mode == COLORONCOLOR) {
+            if (mode == COLORONCOLOR || single) {
                 const std::uint32_t* row = wordsOf(rb.a);
                 for (int k = 0; k < n; ++k)
                     out[k] = conv(row[cb[k].a]);
