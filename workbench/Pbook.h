@@ -334,12 +334,12 @@ public:
     TSpeedButton* butzoomspot = nullptr; // "Zoom an area"
     class TPopupMenu* PopupMenu2 = nullptr;
     TMenuItem *Zoomx21 = nullptr, *Zoomx41 = nullptr, *Zoomx81 = nullptr;
-    TShape* zmshape1 = nullptr;     // marker of the square to magnify
-    TPanel* panelzoomspot = nullptr; // under the magnified corner
+    TShape* zmshape1 = nullptr;                                      // marker of the square to magnify
+    TPanel* panelzoomspot = nullptr;                                 // under the magnified corner
     TSpeedButton *SpeedButton59 = nullptr, *SpeedButton60 = nullptr; // "Apply", "Cancel"
-    TScrollBox* ScrollBox3 = nullptr;                                 // holds zm1 on the "Zoom" tab
-    TButton* zmbutoff = nullptr;                                      // "Normal Size"
-    TSpinEdit *spinedit1 = nullptr, *SpinEdit2 = nullptr; // centre of the zoom view, no limits
+    TScrollBox* ScrollBox3 = nullptr;                                // holds zm1 on the "Zoom" tab
+    TButton* zmbutoff = nullptr;                                     // "Normal Size"
+    TSpinEdit *spinedit1 = nullptr, *SpinEdit2 = nullptr;            // centre of the zoom view, no limits
     TLabel *zmlabel1 = nullptr, *zmlabel2 = nullptr, *zmlabel3 = nullptr; // "Zoom %", "Right/Left", "Down/Up"
     void wireZoom();
     void hideZoomSpotFrame();

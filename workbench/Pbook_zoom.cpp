@@ -48,7 +48,9 @@ void TPbook1::wireZoom() {
     Zoomx81->OnClick = [this](TObject* s) { Zoomx81Click(s); };
     Zoomx41->OnClick = [this](TObject* s) { Zoomx41Click(s); };
     Zoomx21->OnClick = [this](TObject* s) { Zoomx21Click(s); };
-    zmshape1->OnMouseMove = [this](TObject* s, TShiftState sh, int x, int y) { zmshape1MouseMove(s, sh, x, y); };
+    zmshape1->OnMouseMove = [this](TObject* s, TShiftState sh, int x, int y) {
+        zmshape1MouseMove(s, sh, x, y);
+    };
     SpeedButton59->OnClick = [this](TObject* s) { SpeedButton59Click(s); };
     SpeedButton60->OnClick = [this](TObject* s) { SpeedButton60Click(s); };
     zmbutoff->OnClick = [this](TObject* s) { zmbutoffClick(s); };

@@ -1,7 +1,7 @@
 #include "Zoompic.h"
 
-#include "Blit.h"
 #include "BitmapImage.h"
+#include "Blit.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -152,8 +152,8 @@ void TZoomImage::Paint(QPainter& p, const QRect& dirty) {
                            : TBitmap(part.width(), part.height(), pf32bit);
     TCanvas& c = shown.Canvas();
     c.StretchMode = stretchmode_;
-    StretchBitmap(c, -part.x(), -part.y(), Width(), Height(), bitmap_, visleft_, vistop_, visright_ - visleft_,
-                  visbottom_ - vistop_, SRCCOPY);
+    StretchBitmap(c, -part.x(), -part.y(), Width(), Height(), bitmap_, visleft_, vistop_,
+                  visright_ - visleft_, visbottom_ - vistop_, SRCCOPY);
     p.drawImage(part.topLeft(), WrapBitmap(shown));
 }
 

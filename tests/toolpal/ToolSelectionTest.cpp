@@ -186,7 +186,8 @@ TEST_F(ToolSelectionTest, ZoomViewIsWrittenBackOnceOnly) {
     EXPECT_TRUE(pb.zoomwritten);
     EXPECT_FALSE(pb.zmbuton->Enabled());
     EXPECT_EQ(page().GetPixel(w / 2, h / 2), clRed);
-    EXPECT_EQ(undo().GetPixel(w / 2, h / 2), clWhite) << "undo gives back the page from before the write-back";
+    EXPECT_EQ(undo().GetPixel(w / 2, h / 2), clWhite)
+        << "undo gives back the page from before the write-back";
 
     pb.zm1->Bitmap().Canvas().Brush.Color = clBlue;
     pb.zm1->Bitmap().Canvas().FillRect(Rect(0, 0, w, h));
