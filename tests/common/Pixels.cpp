@@ -34,6 +34,14 @@ bool allPixels(const TBitmap& b, TColor c) {
     return true;
 }
 
+TBitmap uniformPicture(int w, int h, TColor c) {
+    TBitmap b(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            b.SetPixel(x, y, c);
+    return b;
+}
+
 TBitmap noisePicture(int w, int h, unsigned seed, TPixelFormat pf) {
     TBitmap b(w, h, pf);
     std::mt19937 rng(seed);

@@ -12,5 +12,7 @@ std::vector<TPoint> differences(const TBitmap& a, const TBitmap& b);
 int countColour(const TBitmap& b, TColor c);
 // Every pixel is `c`.
 bool allPixels(const TBitmap& b, TColor c);
+// Every pixel `c`.
+TBitmap uniformPicture(int w, int h, TColor c);
 // Random pixels from `seed`: random colours, or random palette indexes on an indexed bitmap.
 TBitmap noisePicture(int w, int h, unsigned seed, TPixelFormat pf = pf24bit);

@@ -9,14 +9,6 @@
 
 namespace {
 
-TBitmap uniform(int w, int h, TColor c) {
-    TBitmap b(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            b.SetPixel(x, y, c);
-    return b;
-}
-
 // A clip whose pixels are white (outside the shape) about half the time.
 TBitmap sprinkledclip(int w, int h, unsigned seed) {
     TBitmap b = noisePicture(w, h, seed);
@@ -156,9 +148,9 @@ TEST(Blendpasses, EdgeCases) {
     // Uniform pictures stay as they are.
     for (auto pass : {std::function<void(TBitmap&)>([&](TBitmap& p) { doblend(p, bar); }),
                       std::function<void(TBitmap&)>([&](TBitmap& p) { doblend2(p, bar); })}) {
-        TBitmap u = uniform(8, 6, RGB(90, 13, 201));
+        TBitmap u = uniformPicture(8, 6, RGB(90, 13, 201));
         pass(u);
-        EXPECT_TRUE(samePixels(u, uniform(8, 6, RGB(90, 13, 201))));
+        EXPECT_TRUE(samePixels(u, uniformPicture(8, 6, RGB(90, 13, 201))));
     }
 
     struct Step {
@@ -172,14 +164,14 @@ TEST(Blendpasses, EdgeCases) {
     };
     for (const Step& s : steps) {
         EXPECT_EQ(stepcolor(s.in, s.lighten), s.out);
-        TBitmap u = uniform(3, 2, s.in);
+        TBitmap u = uniformPicture(3, 2, s.in);
         doblend3(u, s.lighten, bar);
-        EXPECT_TRUE(samePixels(u, uniform(3, 2, s.out))) << std::hex << s.in;
+        EXPECT_TRUE(samePixels(u, uniformPicture(3, 2, s.out))) << std::hex << s.in;
     }
 
     // An all-white clip blends nothing; 64 steps blend as 63.
     TBitmap c(pic);
-    doclipblend(c, uniform(5, 5, clWhite), 2, 1, 10, bar);
+    doclipblend(c, uniformPicture(5, 5, clWhite), 2, 1, 10, bar);
     EXPECT_TRUE(samePixels(c, pic));
     TBitmap c64(pic), c63(pic);
     TBitmap clip = sprinkledclip(6, 5, 3);

@@ -9,14 +9,6 @@
 
 namespace {
 
-TBitmap uniform(int w, int h, TColor c) {
-    TBitmap b(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            b.SetPixel(x, y, c);
-    return b;
-}
-
 TFilterSettingsSource fixed(int thr, int amt) {
     return [=] { return TFilterSettings{thr, amt}; };
 }
@@ -138,17 +130,17 @@ TEST(Filterpasses, UniformPicturesAndTheLastColumn) {
     // At brightness 255 - thr or more the outside value beyond the last column changes nothing.
     for (int v : {245, 250}) {
         for (auto f : {pairfilt, sortfilt, triplefilt}) {
-            TBitmap u = uniform(6, 4, grey(v));
+            TBitmap u = uniformPicture(6, 4, grey(v));
             f(u, fixed(thr, amt), bar);
-            EXPECT_TRUE(samePixels(u, uniform(6, 4, grey(v)))) << v;
+            EXPECT_TRUE(samePixels(u, uniformPicture(6, 4, grey(v)))) << v;
         }
     }
     // Below it, the last column is brightened (twice by pairfilt, once per pass) and nothing else.
-    TBitmap p = uniform(6, 4, grey(100)), s = p, t = p;
+    TBitmap p = uniformPicture(6, 4, grey(100)), s = p, t = p;
     pairfilt(p, fixed(thr, amt), bar);
     sortfilt(s, fixed(thr, amt), bar);
     triplefilt(t, fixed(thr, amt), bar);
-    EXPECT_TRUE(samePixels(t, uniform(6, 4, grey(100))));
+    EXPECT_TRUE(samePixels(t, uniformPicture(6, 4, grey(100))));
     for (int y = 0; y < 4; ++y) {
         EXPECT_EQ(p.GetPixel(5, y), grey(112));
         EXPECT_EQ(s.GetPixel(5, y), grey(106));
@@ -176,7 +168,7 @@ TEST(Filterpasses, SortfiltSkipsEveryPairWithWhite) {
 
 TEST(Filterpasses, NonSquarePageIsFilteredOnAllRowsInBothPasses) {
     for (auto [w, h] : {std::pair{3, 8}, std::pair{8, 3}}) {
-        TBitmap page = uniform(w, h, grey(100));
+        TBitmap page = uniformPicture(w, h, grey(100));
         TQuietProgress bar;
         pairfilt(page, fixed(10, 5), bar);
         for (int y = 0; y < h; ++y)
@@ -195,7 +187,7 @@ public:
 };
 
 TEST(Filterpasses, SettingsChangedAtAPumpTakeEffectFromTheNextRow) {
-    TBitmap page = uniform(4, 6, grey(100));
+    TBitmap page = uniformPicture(4, 6, grey(100));
     TPumpingBar bar;
     int thr = 10;
     // Pumps come before every row: the fourth pump is the one before row 3.
@@ -214,7 +206,7 @@ TEST(Filterpasses, SettingsChangedAtAPumpTakeEffectFromTheNextRow) {
 }
 
 TEST(Filterpasses, BarStartsPerFilterAndEndsHidden) {
-    TBitmap page = uniform(5, 10, grey(100));
+    TBitmap page = uniformPicture(5, 10, grey(100));
     for (bool keeps : {false, true}) {
         TQuietProgress bar;
         bar.SetPosition(40);

@@ -10,14 +10,6 @@ namespace {
 constexpr int N = 20; // the page is N x N
 constexpr int BW = 6, BH = 5;
 
-TBitmap filled(int w, int h, TColor c) {
-    TBitmap b(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            b.SetPixel(x, y, c);
-    return b;
-}
-
 // Every page pixel: inside the rectangle (x, y, w, h) moved by (dx, dy) it shows the old page at
 // the pixel it came from; elsewhere it kept its value.
 void expectmoved(const TBitmap& page, const TBitmap& old, int x, int y, int w, int h, int dx, int dy,
@@ -68,7 +60,7 @@ TEST(Nudgeselection, AtThePageEdge) {
     }
     {
         // The same over the bottom edge, moved up and left, with the buffer holding an older block.
-        TBitmap page(old), mask = filled(BW, BH, clRed);
+        TBitmap page(old), mask = uniformPicture(BW, BH, clRed);
         nudgeselection(page, mask, 10, N - 2, 107, BW, BH);
         expectmoved(page, old, 10, N - 2, BW, 2, -1, -1, "over the bottom edge");
     }
@@ -91,7 +83,7 @@ TEST(Nudgeselection, OtherCodesAndOtherBufferSizes) {
     }
     {
         // A larger buffer goes back whole, its older content beyond the block with it.
-        TBitmap page(old), mask = filled(BW + 2, BH + 1, clRed);
+        TBitmap page(old), mask = uniformPicture(BW + 2, BH + 1, clRed);
         nudgeselection(page, mask, 3, 2, 101, BW, BH);
         for (int y = 0; y < BH + 1; ++y)
             for (int x = 0; x < BW + 2; ++x) {
