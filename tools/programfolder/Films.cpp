@@ -5,6 +5,7 @@
 #include "ProgramFiles.h"
 
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 namespace {
@@ -178,15 +179,26 @@ void markBox(TCanvas& c, const TRect& r) {
     }
 }
 
+// A film whose frames are made one by one, each marked a key frame.
+GeneratedFile filmOfFrames(const char* name, FilmCoding coding, int rate, int frames,
+                           const std::function<TBitmap(int)>& frame) {
+    FilmSpec spec;
+    spec.coding = coding;
+    spec.rate = rate;
+    for (int n = 0; n < frames; ++n) {
+        TBitmap f = frame(n);
+        keyFrame(f);
+        spec.frames.push_back(std::move(f));
+    }
+    return {name, MakeFilm(spec)};
+}
+
 // A box of the picture moved one pixel a frame, right and then up, leaving white behind.
 GeneratedFile pixelMoverFilm() {
     const int w = 48, h = 47, bw = 14, bh = 12, frames = 36;
     const TBitmap base = landscape(w, h, scenePalette());
     const TPoint start{4, 17};
-    FilmSpec spec;
-    spec.coding = FilmCoding::Raw;
-    spec.rate = 8;
-    for (int n = 0; n < frames; ++n) {
+    return filmOfFrames("User manual/pixelmovers.avi", FilmCoding::Raw, 8, frames, [&](int n) {
         const TPoint at = n < 24 ? TPoint{start.x + n, start.y} : TPoint{start.x + 23, start.y - (n - 23)};
         TBitmap f = base;
         TCanvas& c = f.Canvas();
@@ -195,10 +207,8 @@ GeneratedFile pixelMoverFilm() {
         c.CopyRect({at.x, at.y, at.x + bw, at.y + bh}, const_cast<TBitmap&>(base).Canvas(),
                    {start.x, start.y, start.x + bw, start.y + bh});
         markBox(c, {at.x - 1, at.y - 1, at.x + bw + 1, at.y + bh + 1});
-        keyFrame(f);
-        spec.frames.push_back(std::move(f));
-    }
-    return {"User manual/pixelmovers.avi", MakeFilm(spec)};
+        return f;
+    });
 }
 
 // An arrow pointer with its tip at (x, y).
@@ -225,10 +235,7 @@ GeneratedFile drawingFilm() {
     box[0] = {{12, 45}, {52, 45}, {52, 85}, {12, 85}, {12, 45}};
     for (int i = 0; i <= 36; ++i)
         oval[0].push_back({73 + 18 * std::cos(i * kPi / 18), 65 + 20 * std::sin(i * kPi / 18)});
-    FilmSpec spec;
-    spec.coding = FilmCoding::Rle8;
-    spec.rate = 8;
-    for (int n = 0; n < frames; ++n) {
+    return filmOfFrames("User manual/Drawing.avi", FilmCoding::Rle8, 8, frames, [&](int n) {
         TBitmap f = paletteBitmap(size, size, pal);
         TCanvas& c = f.Canvas();
         c.Brush.Color = RGB(255, 255, 255);
@@ -250,20 +257,15 @@ GeneratedFile drawingFilm() {
             c.FloodFill(73, 65, RGB(255, 255, 255), fsSurface);
         }
         pointer(c, px(tip.x), px(tip.y));
-        keyFrame(f);
-        spec.frames.push_back(std::move(f));
-    }
-    return {"User manual/Drawing.avi", MakeFilm(spec)};
+        return f;
+    });
 }
 
 // The zoom spot travelling over the landscape, showing its pixels three times larger.
 GeneratedFile zoomSpotFilm() {
     const int size = 100, frames = 30, radius = 20, zoom = 3;
     const TBitmap base = landscape(size, size, scenePalette());
-    FilmSpec spec;
-    spec.coding = FilmCoding::Rle8;
-    spec.rate = 8;
-    for (int n = 0; n < frames; ++n) {
+    return filmOfFrames("User manual/Zoomspot.avi", FilmCoding::Rle8, 8, frames, [&](int n) {
         TBitmap f = base;
         const double a = 2 * kPi * n / frames;
         const int cx = px(50 + 26 * std::cos(a)), cy = px(50 + 22 * std::sin(a));
@@ -280,20 +282,15 @@ GeneratedFile zoomSpotFilm() {
         c.Pen.Color = RGB(0, 0, 0);
         c.Brush.Style = bsClear;
         c.Ellipse(cx - radius - 1, cy - radius - 1, cx + radius + 2, cy + radius + 2);
-        keyFrame(f);
-        spec.frames.push_back(std::move(f));
-    }
-    return {"User manual/Zoomspot.avi", MakeFilm(spec)};
+        return f;
+    });
 }
 
 // Numbered animation frames on a film strip: a ball bouncing across, its number in the corner.
 GeneratedFile framesFilm() {
     const int size = 100, frames = 24;
     const HPALETTE pal = scenePalette();
-    FilmSpec spec;
-    spec.coding = FilmCoding::Rle8;
-    spec.rate = 6;
-    for (int n = 0; n < frames; ++n) {
+    return filmOfFrames("User manual/Frames.avi", FilmCoding::Rle8, 6, frames, [&](int n) {
         TBitmap f = paletteBitmap(size, size, pal);
         TCanvas& c = f.Canvas();
         c.Brush.Color = RGB(0x20, 0x20, 0x20);
@@ -317,10 +314,8 @@ GeneratedFile framesFilm() {
         c.Pen.Color = RGB(0, 0, 255);
         c.Pen.Width = 2;
         drawStrokes(c, textStrokes(std::to_string(n + 1), 14, 8, 2), 1.0);
-        keyFrame(f);
-        spec.frames.push_back(std::move(f));
-    }
-    return {"User manual/Frames.avi", MakeFilm(spec)};
+        return f;
+    });
 }
 
 } // namespace
