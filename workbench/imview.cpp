@@ -3,6 +3,7 @@
 #include "BmpCodec.h"
 #include "JpegImage.h"
 #include "Pbook.h"
+#include "PictureLoader.h"
 #include "ProgramFolder.h"
 #include "TComboBox.h"
 #include "TImage.h"
@@ -55,15 +56,12 @@ bool Tpicform1::openthefile(const std::string& name) {
     TBitmap loaded;
     bool ok = true;
     try {
-        if (ext == ".JPG" || ext == ".JPEG") {
-            TJPEGImage jpeg;
-            jpeg.SetScale(TJPEGScale(std::clamp(Scale->ItemIndex(), 0, 3)));
-            jpeg.LoadFromFile(path);
-            loaded = jpeg.Bitmap();
-        } else if (ext == ".BMP") {
-            loaded = ReadBmpFile(path);
+        TLoadedPicture picture = LoadPictureFile(path);
+        if (picture.IsJpeg()) {
+            picture.jpeg->SetScale(TJPEGScale(std::clamp(Scale->ItemIndex(), 0, 3)));
+            loaded = picture.jpeg->Bitmap();
         } else {
-            ok = false;
+            loaded = std::move(picture.bitmap);
         }
     } catch (const EInvalidGraphic&) {
         ok = false;

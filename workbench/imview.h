@@ -17,7 +17,7 @@ public:
     std::string captionname = "TEMP.BMP";
     std::string picname = "TEMP.BMP";
 
-    // Loads a BMP or JPEG file into Image1 (JPEG at the Scale chosen). A file that is not a
+    // Loads a picture file into Image1 (JPEG at the Scale chosen). A file that is not a
     // valid picture empties the picture and gives false. An empty name loads nothing.
     bool openthefile(const std::string& name);
     // Puts the browser's picture on the page.
