@@ -295,6 +295,7 @@ public:
     void Vdogradboxfill(int X1, int Y1, int X2, int Y2);
     void Hdogradrectfill(int X1, int Y1, int X2, int Y2);
     void nudgeselection(int X, int Y, int code, int W, int H);
+    void SpeedButton8Click(TObject* Sender); // the file-browser link
 
     // Effects on the page (Pbook_effects.cpp): blends and brightness steps, flip and mirror, the
     // video filter panel on the Paint tab.

@@ -53,3 +53,7 @@ TImage* TPbook1::colourBarBox() {
 TPaintBox* TPbook1::innerWidthSample() {
     return nullptr;
 }
+
+// Linked programs.
+// Starts the file browser linked in the preferences.
+void TPbook1::SpeedButton8Click(TObject*) {}

@@ -86,7 +86,8 @@ void TFileListBox::Update() {
     }
     std::sort(names.begin(), names.end(),
               [](const std::string& a, const std::string& b) { return CompareTextNoCase(a, b) < 0; });
-    Items().SetStrings(names);
+    // An unchanged folder leaves the list alone: its selection stays and nothing repaints.
+    if (names != Items().ToVector()) Items().SetStrings(names);
 }
 
 std::string TFileListBox::FileName() const {
@@ -159,8 +160,8 @@ void TDirectoryListBox::fill() {
         names.push_back(n);
         paths_.push_back(p);
     }
-    Items().SetStrings(names);
-    if (current >= 0) SetItemIndex(current);
+    if (names != Items().ToVector()) Items().SetStrings(names);
+    if (current >= 0 && ItemIndex() != current) SetItemIndex(current);
 }
 
 TDriveComboBox::TDriveComboBox(TComponent* owner, TWinControl* parent) : TComboBox(owner, parent) {

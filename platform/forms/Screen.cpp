@@ -3,9 +3,14 @@
 #include "Application.h"
 #include "Forms.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
 #include <QScreen>
+#include <QWidget>
 #include <stdexcept>
 
 namespace {
@@ -66,4 +71,28 @@ TCustomForm* TScreen::ActiveForm() const {
     for (TCustomForm* f : Application->Forms())
         if (f->Active()) return f;
     return nullptr;
+}
+
+TBitmap TScreen::Capture() const {
+    const int w = Width(), h = Height();
+    QImage image;
+    if (QGuiApplication::platformName() == "xcb")
+        if (QScreen* s = QGuiApplication::primaryScreen()) image = s->grabWindow(0).toImage();
+    if (image.isNull()) {
+        image = QImage(w, h, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible() && !top->isMinimized()) p.drawPixmap(top->geometry().topLeft(), top->grab());
+    }
+    image = image.convertToFormat(QImage::Format_RGB32);
+    TBitmap out(w, h);
+    for (int y = 0; y < std::min(h, image.height()); ++y) {
+        const auto* src = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+        std::uint32_t* dst = out.Row32(y);
+        for (int x = 0; x < std::min(w, image.width()); ++x)
+            dst[x] = 0xFF000000u | src[x];
+    }
+    out.Changed();
+    return out;
 }

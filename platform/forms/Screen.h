@@ -1,5 +1,6 @@
 #pragma once
 #include "Controls.h"
+#include "TBitmap.h"
 
 class TCustomForm;
 
@@ -17,6 +18,10 @@ public:
     int FormCount() const;
     TCustomForm* Forms(int i) const;
     TCustomForm* ActiveForm() const;
+    // The picture on the screen, Width() x Height(): the X11 screen where it can be read;
+    // elsewhere (Wayland, offscreen runs) the program's own visible windows drawn at their
+    // places over white.
+    TBitmap Capture() const;
 
 private:
     int width_ = 0;
