@@ -657,8 +657,8 @@ void Tpicform1::SpeedButton12Click(TObject*) {
         r = int(std::nearbyint(std::max(rw, rh)));
     }
     if (r == 2 || r == 4 || r == 8) {
-        const std::string temp = ProgramFolder::RootWithSlash() + "bin\\$TEMP$.JPG";
-        WriteJpegPicture(Image1->Picture().Bitmap(), temp, 100, true);
+        const std::string temp = "bin\\$TEMP$.JPG";
+        WriteJpegPicture(Image1->Picture().Bitmap(), ProgramFolder::MapPathString(temp), 100, true);
         // The reduced decode is for this load only: later loads keep the scale the user chose.
         const int oldscale = Scale->ItemIndex();
         Scale->SetItemIndex(r == 2 ? 1 : r == 4 ? 2 : 3);

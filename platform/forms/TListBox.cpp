@@ -55,6 +55,9 @@ TListBox::TListBox(TComponent* owner, TWinControl* parent)
     List()->setUniformItemSizes(true);
     QObject::connect(List(), &QListWidget::itemClicked,
                      [this](QListWidgetItem*) { Application->Guard([this] { Click(); }); });
+    // The list's mouse events reach its viewport, not the list itself.
+    QObject::connect(List(), &QListWidget::itemDoubleClicked,
+                     [this](QListWidgetItem*) { Application->Guard([this] { DblClick(); }); });
     QObject::connect(List(), &QListWidget::currentRowChanged, [this](int) {
         // Keys move the current item: that is a click for the program as well.
         if (List()->hasFocus() && !List()->underMouse()) Application->Guard([this] { Click(); });
