@@ -21,6 +21,7 @@ TPbook1::TPbook1(TComponent* AOwner) : TForm(AOwner) {
     wireEffects();
     wirePrint();
     wireZoom();
+    wireZoomPage();
     bgprogress.SetBar(bg1);
     SetAcceptFiles(true);
 

@@ -360,6 +360,53 @@ public:
     void SpinEdit2Change(TObject* Sender);
     void PageControl1Change(TObject* Sender);
 
+    // Zoom page and its frame camera (Pbook_zoompage.cpp): a capture box laid over the zoom view
+    // whose contents become numbered frame files or go to the clipboard.
+    TSpeedButton *zrtop = nullptr, *zrbot = nullptr, *zrleft = nullptr, *zrright = nullptr; // box frame
+    TPanel* zoomtools = nullptr;   // above the zoom view: Panel2, or the tool row in its place
+    TPanel* zoomtoolrow = nullptr; // the camera's tools
+    class TLabel3d *zwlabel = nullptr, *zhlabel = nullptr;                 // "W", "H"
+    TSpinEdit *SpinEdit5 = nullptr, *SpinEdit6 = nullptr;                  // box width and height
+    TBitBtn *BitBtn27 = nullptr, *BitBtn33 = nullptr, *BitBtn39 = nullptr; // "176x144", "352x288", "Full"
+    TBitBtn* zbrowsebut1 = nullptr;                                        // "Browse"
+    TLabel* zlabel1 = nullptr;                                             // folder of the frame files
+    TEdit* zedit1 = nullptr;                                               // name prefix
+    TSpinEdit* zspin1 = nullptr;                                           // next frame number
+    TLabel* zbmplabel = nullptr;                                           // ".bmp"
+    TBitBtn* zcambut1 = nullptr;                                           // "Camera"
+    TBitBtn* zclipbut1 = nullptr;                                          // box to clipboard
+    TBitBtn* BitBtn57 = nullptr;                                           // "Hide"
+    TPanel* Panel2 = nullptr;                                              // covers the tool row
+    TBitBtn* BitBtn56 = nullptr;                                           // "Zoom capture tools"
+    TSpinEdit *spbox1 = nullptr, *spbox2 = nullptr, *zsnum = nullptr;
+    TLabel *zmlabel4 = nullptr, *zmlabel5 = nullptr, *zmlabel6 = nullptr; // "Pan L/R", "Pan U/D", "Move Step"
+    TPanel* Panel12 = nullptr;                                            // over the box spins
+    void wireZoomPage();
+    void zposbox(bool fromspins);
+    void zsizebox();
+    void snapit();
+    std::string getzmname();
+    // The box's contents: the zoom view's visible rectangle stretched over a page-sized bitmap,
+    // then the box's part of it (only that part is worked out).
+    TBitmap zoomboxrender();
+    void BitBtn27Click(TObject* Sender);
+    void BitBtn33Click(TObject* Sender);
+    void BitBtn39Click(TObject* Sender);
+    void zbrowsebut1Click(TObject* Sender);
+    void zcambut1Click(TObject* Sender);
+    void zclipbut1Click(TObject* Sender);
+    void zrtopClick(TObject* Sender);
+    void zrleftClick(TObject* Sender);
+    void zrbotClick(TObject* Sender);
+    void zrrightClick(TObject* Sender);
+    void spbox1Change(TObject* Sender);
+    void spbox2Change(TObject* Sender);
+    void SpinEdit5Change(TObject* Sender);
+    void SpinEdit6Change(TObject* Sender);
+    void zsnumChange(TObject* Sender);
+    void BitBtn56Click(TObject* Sender);
+    void BitBtn57Click(TObject* Sender);
+
     // Clipboard commands (Pbook_clipboard.cpp).
     TMenuItem *Windowmenu = nullptr, *Freetheclipboard1 = nullptr;
     void wireClipboard(); // binds the Window menu's clipboard item

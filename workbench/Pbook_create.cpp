@@ -6,6 +6,7 @@
 #include "AviPlay.h"
 #include "Dialogs.h"
 #include "Menus.h"
+#include "Mylabel.h"
 #include "Pbook.h"
 #include "TBitBtn.h"
 #include "TButton.h"
@@ -183,41 +184,54 @@ void TPbook1::createControls() {
     Image9->SetStretch(true);
     Image9->SetHint("Right Click for menu");
     zmpanel1 = make<TPanel>(this, CoolBar1, "zmpanel1");
-    zmpanel1->SetBounds(2, 136, 82, 152);
+    zmpanel1->SetBounds(2, 136, 82, 238);
     zmpanel1->SetCaption("");
     zmpanel1->Hide();
     auto zoomLabel = [this](const char* name, const char* caption, int top) {
         TLabel* l = make<TLabel>(this, zmpanel1, name);
         l->SetCaption(caption);
-        l->SetBounds(4, top, 74, 14);
+        l->SetBounds(4, top, 74, 13);
         return l;
     };
+    auto zoomSpin = [this](const char* name, const char* h, int top) {
+        TSpinEdit* e = make<TSpinEdit>(this, zmpanel1, name);
+        e->SetBounds(4, top, 74, 20);
+        hint(e, h);
+        return e;
+    };
     zmlabel1 = zoomLabel("zmlabel1", "Zoom %", 2);
-    zm1spin = make<TSpinEdit>(this, zmpanel1, "zm1spin");
-    zm1spin->SetBounds(4, 16, 74, 22);
+    zm1spin = zoomSpin("zm1spin", "Zoom image ", 15);
     zm1spin->SetMinValue(100);
     zm1spin->SetMaxValue(1000);
     zm1spin->SetIncrement(2);
     zm1spin->SetValue(180);
-    hint(zm1spin, "Zoom image ");
     zmbuton = make<TButton>(this, zmpanel1, "zmbuton");
-    zmbuton->SetBounds(4, 42, 74, 24);
+    zmbuton->SetBounds(4, 38, 74, 24);
     zmbuton->SetCaption("Zoom");
     hint(zmbuton, "Zoom Image Larger");
     zmbuton->Hide();
     zmbutoff = make<TButton>(this, zmpanel1, "zmbutoff");
-    zmbutoff->SetBounds(4, 42, 74, 24);
+    zmbutoff->SetBounds(4, 38, 74, 24);
     zmbutoff->SetCaption("Normal Size");
-    zmlabel2 = zoomLabel("zmlabel2", "Right/Left", 70);
-    spinedit1 = make<TSpinEdit>(this, zmpanel1, "spinedit1");
-    spinedit1->SetBounds(4, 84, 74, 22);
+    zmlabel2 = zoomLabel("zmlabel2", "Right/Left", 64);
+    spinedit1 = zoomSpin("spinedit1", "move image left or right", 77);
     spinedit1->SetValue(1);
-    hint(spinedit1, "move image left or right");
-    zmlabel3 = zoomLabel("zmlabel3", "Down/Up", 110);
-    SpinEdit2 = make<TSpinEdit>(this, zmpanel1, "SpinEdit2");
-    SpinEdit2->SetBounds(4, 124, 74, 22);
+    zmlabel3 = zoomLabel("zmlabel3", "Down/Up", 98);
+    SpinEdit2 = zoomSpin("SpinEdit2", "Move image up or down", 111);
     SpinEdit2->SetValue(1);
-    hint(SpinEdit2, "Move image up or down");
+    spbox1 = zoomSpin("spbox1", "Move capture box left or right", 145);
+    spbox2 = zoomSpin("spbox2", "Move capture box up or down", 179);
+    // Over the box spins while the capture tools are put away; their labels stay above it.
+    Panel12 = make<TPanel>(this, zmpanel1, "Panel12");
+    Panel12->SetCaption("");
+    Panel12->SetBounds(2, 144, 78, 56);
+    zmlabel4 = zoomLabel("zmlabel4", "Pan L/R", 132);
+    zmlabel5 = zoomLabel("zmlabel5", "Pan U/D", 166);
+    zmlabel6 = zoomLabel("zmlabel6", "Move Step", 201);
+    zsnum = zoomSpin("zsnum", "Move by this amount", 214);
+    zsnum->SetMinValue(1);
+    zsnum->SetMaxValue(100);
+    zsnum->SetValue(4);
 
     // ---- Page control PageControl1 and its five tabs ----
     PageControl1 = make<TPageControl>(this, this, "PageControl1");
@@ -454,10 +468,99 @@ void TPbook1::createControls() {
     hint(spinpen, "Line width");
 
     // ---- Zoom tab: the zoom view ----
+    // The camera's tool row above the view, covered by Panel2 until "Zoom capture tools".
+    zoomtools = make<TPanel>(this, TabSheet3, "zoomtools");
+    zoomtools->SetCaption("");
+    zoomtools->SetAlign(alTop);
+    zoomtools->SetHeight(58);
+    // The tools lie on their own row, so that Panel2 stands in for them rather than covering them.
+    zoomtoolrow = make<TPanel>(this, zoomtools, "zoomtoolrow");
+    zoomtoolrow->SetCaption("");
+    zoomtoolrow->SetAlign(alClient);
+    zoomtoolrow->Hide();
+    auto sizeLabel = [this](const char* name, const char* caption, int left) {
+        TLabel3d* l = make<TLabel3d>(this, zoomtoolrow, name);
+        l->SetAStyle3D(Raised3d);
+        l->SetCaption(caption);
+        l->SetBounds(left, 7, 14, 16);
+        return l;
+    };
+    auto sizeSpin = [this](const char* name, int left, int value) {
+        TSpinEdit* e = make<TSpinEdit>(this, zoomtoolrow, name);
+        e->SetBounds(left, 4, 58, 22);
+        e->SetMinValue(10);
+        e->SetMaxValue(10000);
+        e->SetValue(value);
+        return e;
+    };
+    auto toolButton = [this](const char* name, const char* caption, int left, int top, int width) {
+        TBitBtn* b = make<TBitBtn>(this, zoomtoolrow, name);
+        b->SetCaption(caption);
+        b->SetBounds(left, top, width, 24);
+        return b;
+    };
+    zwlabel = sizeLabel("zwlabel", "W", 4);
+    SpinEdit5 = sizeSpin("SpinEdit5", 20, 176);
+    zhlabel = sizeLabel("zhlabel", "H", 84);
+    SpinEdit6 = sizeSpin("SpinEdit6", 100, 144);
+    BitBtn27 = toolButton("BitBtn27", "176x144", 164, 3, 64);
+    BitBtn33 = toolButton("BitBtn33", "352x288", 230, 3, 64);
+    BitBtn39 = toolButton("BitBtn39", "Full", 296, 3, 44);
+    zclipbut1 = toolButton("zclipbut1", "", 344, 3, 28);
+    {
+        // A clipboard: a board with a clip at its top.
+        TBitmap glyph(16, 16);
+        TCanvas& c = glyph.Canvas();
+        c.Brush.Color = clWhite;
+        c.Pen.Color = clBlack;
+        c.Rectangle(3, 2, 13, 15);
+        c.Brush.Color = clGray;
+        c.FillRect(Rect(6, 1, 10, 4));
+        glyph.SetPixel(0, 15, clOlive); // the transparent colour, not drawn
+        zclipbut1->SetGlyph(glyph);
+    }
+    BitBtn57 = toolButton("BitBtn57", "Hide", 376, 3, 48);
+    zbrowsebut1 = toolButton("zbrowsebut1", "Browse", 4, 31, 58);
+    zlabel1 = make<TLabel>(this, zoomtoolrow, "zlabel1");
+    zlabel1->SetAutoSize(false);
+    zlabel1->SetAlignment(taRightJustify);
+    zlabel1->SetColor(clWhite);
+    zlabel1->SetBounds(66, 35, 168, 16);
+    zedit1 = make<TEdit>(this, zoomtoolrow, "zedit1");
+    zedit1->SetBounds(238, 32, 70, 22);
+    zspin1 = make<TSpinEdit>(this, zoomtoolrow, "zspin1");
+    zspin1->SetBounds(312, 32, 62, 22);
+    zspin1->SetMinValue(1);
+    zspin1->SetMaxValue(10000);
+    zspin1->SetValue(1);
+    zbmplabel = make<TLabel>(this, zoomtoolrow, "zbmplabel");
+    zbmplabel->SetCaption(".bmp");
+    zbmplabel->SetBounds(377, 36, 28, 16);
+    zcambut1 = toolButton("zcambut1", "Camera", 410, 31, 64);
+    zcambut1->SetEnabled(false);
+    Panel2 = make<TPanel>(this, zoomtools, "Panel2");
+    Panel2->SetCaption("");
+    Panel2->SetAlign(alClient);
+    BitBtn56 = make<TBitBtn>(this, Panel2, "BitBtn56");
+    BitBtn56->SetCaption("Zoom capture tools");
+    hint(BitBtn56, "Expose the zoom capture to disk tools");
+    BitBtn56->SetBounds(6, 16, 150, 26);
+
     ScrollBox3 = make<TScrollBox>(this, TabSheet3, "ScrollBox3");
     ScrollBox3->SetAlign(alClient);
     zm1 = make<TZoomImage>(this, ScrollBox3, "zm1");
     zm1->SetInvert(true);
+    // The frame of the camera's box: clicking a bar moves the box that way.
+    auto bar = [this](const char* name, int w, int h) {
+        TSpeedButton* b = make<TSpeedButton>(this, ScrollBox3, name);
+        b->SetBounds(0, 0, w, h);
+        b->Hide();
+        return b;
+    };
+    zrtop = bar("zrtop", 100, 17);
+    zrbot = bar("zrbot", 100, 17);
+    zrleft = bar("zrleft", 17, 100);
+    zrright = bar("zrright", 17, 100);
 
     // ---- Animation Transfer tab ----
     dragimage1 = make<TImage>(this, TabSheet2, "dragimage1");

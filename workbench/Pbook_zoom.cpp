@@ -301,6 +301,8 @@ void TPbook1::PageControl1Change(TObject*) {
         zm1->SetBounds(zm1->Left(), zm1->Top(), std::max(zm1->Width(), 2), std::max(zm1->Height(), 2));
         zm1->SetXCenter(spinedit1->Value());
         zm1->SetYCenter(SpinEdit2->Value());
+        for (TSpinEdit* e : {spinedit1, SpinEdit2, zm1spin, spbox1, spbox2})
+            e->SetIncrement(zsnum->Value());
         zmbutoff->SetEnabled(true);
         zoomon = true;
         Form3->toolcode = tools::zoomViewPaint;

@@ -11,6 +11,12 @@ std::string FramePrefixOf(const std::string& fileName) {
     return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
+std::string ChosenFramePrefix(TEdit& edit) {
+    if (edit.Text().empty() || edit.Text().find_first_of("*?") != std::string::npos) edit.SetText("temp");
+    const std::string name = edit.Text();
+    return name.substr(0, name.find('.'));
+}
+
 namespace {
 
 TLabel* makeLabel(Tfolderdlg1* f, TWinControl* parent, const char* name, int left, int top,

@@ -49,3 +49,7 @@ extern Tfolderdlg1* folderdlg1;
 
 // A file name without its folder and without everything from its first "." on.
 std::string FramePrefixOf(const std::string& fileName);
+// The prefix of the frame files from the dialog's name edit: an empty name, or one still holding
+// a wildcard ("*.bmp" as the dialog starts), becomes "temp", written back to the edit; then
+// everything from the first "." on is left out.
+std::string ChosenFramePrefix(TEdit& edit);

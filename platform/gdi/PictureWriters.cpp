@@ -36,6 +36,12 @@ std::string QuickSaveName(const std::string& caption) {
     return (dot == std::string::npos ? std::string() : name.substr(0, dot + 1)) + "bmp";
 }
 
+std::string FrameNumberText(int n) {
+    if (n < 10) return "00" + std::to_string(n);
+    if (n < 100) return "0" + std::to_string(n);
+    return std::to_string(n);
+}
+
 void WriteBmpPicture(const TBitmap& bmp, const std::string& fileName) {
     const std::vector<std::uint8_t> bytes = WriteBmp(bmp);
     writeFileReplacing(fileName, bytes);

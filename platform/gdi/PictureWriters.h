@@ -25,6 +25,10 @@ std::string FileNamePart(const std::string& path);
 // then "bmp" ("TEMP.BMP" gives "TEMP.bmp", "a.b.jpg" gives "a.bmp", "noext" gives "bmp").
 std::string QuickSaveName(const std::string& caption);
 
+// The number part of a numbered frame file: padded with zeros to three digits below 100
+// ("009", "099"), written plainly from 100 up. Every frame writer names its files with it.
+std::string FrameNumberText(int n);
+
 // The bitmap in Windows BMP format, whatever the name's extension.
 void WriteBmpPicture(const TBitmap& bmp, const std::string& fileName);
 // The bitmap as JPEG at quality 1..100 (clamped), progressive or baseline. The compressed data
