@@ -13,7 +13,8 @@
 namespace realevents {
 
 inline void send(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::NoButton) {
-    Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
+    const bool down = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    Qt::MouseButtons held = down ? Qt::MouseButtons(button) : Qt::NoButton;
     QMouseEvent e(type, QPointF(at), QPointF(w->mapToGlobal(at)), button, held, Qt::NoModifier);
     QApplication::sendEvent(w, &e);
 }

@@ -5,10 +5,12 @@
 #include "Menus.h"
 #include "MessageBox.h"
 #include "ModalTesting.h"
+#include "RealEvents.h"
 #include "TImage.h"
 #include "TPanel.h"
 #include "TestFolder.h"
 
+#include <QListWidget>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -158,6 +160,35 @@ TEST_F(DragAndDialogsTest, FileListMasksAndSortsCaseInsensitively) {
     EXPECT_EQ(folders->Items()[folders->Items().Count() - 1], "Sub");
     folders->SetDirectory((dir.path() / "Sub").string());
     EXPECT_EQ(files->Items().Count(), 0);
+}
+
+// The user's double click lands on the list's viewport, not on the list widget itself.
+TEST_F(DragAndDialogsTest, DoubleClickOnAListItemWithRealEvents) {
+    TestFolder dir;
+    std::filesystem::create_directory(dir.path() / "Sub");
+    std::ofstream(dir.file("a.bmp")) << "x";
+    form.SetBounds(0, 0, 300, 300);
+    form.Show();
+    auto* folders = new TDirectoryListBox(&form, &form);
+    folders->SetBounds(0, 0, 200, 120);
+    folders->SetDirectory(dir.path().string());
+    auto* files = new TFileListBox(&form, &form);
+    files->SetBounds(0, 130, 200, 120);
+    files->SetDirectory(dir.path().string());
+    int opened = 0;
+    files->OnDblClick = [&](TObject*) { ++opened; };
+
+    auto doubleClick = [](TListBox* list, int row) {
+        QWidget* view = list->List()->viewport();
+        QPoint at = list->List()->visualItemRect(list->List()->item(row)).center();
+        realevents::click(view, at);
+        realevents::send(view, QEvent::MouseButtonDblClick, at, Qt::LeftButton);
+        realevents::send(view, QEvent::MouseButtonRelease, at, Qt::LeftButton);
+    };
+    doubleClick(files, 0);
+    EXPECT_EQ(opened, 1);
+    doubleClick(folders, folders->Items().Count() - 1);
+    EXPECT_EQ(folders->Directory(), (dir.path() / "Sub").string());
 }
 
 TEST_F(DragAndDialogsTest, MenuItemsClickCheckAndNest) {
