@@ -194,6 +194,10 @@ public:
     void JpegSaveOptions1Click(TObject* Sender);
     void Rotate1Click(TObject* Sender);
     void FancyText1Click(TObject* Sender);
+    TSpeedButton* SpeedButton51 = nullptr; // "Image Fader"
+    TSpeedButton* SpeedButton57 = nullptr; // "Fancy text"
+    void SpeedButton51Click(TObject* Sender);
+    void SpeedButton57Click(TObject* Sender);
     void SpeedButton44Click(TObject* Sender);
     void copyallmenuClick(TObject* Sender);
     void SpeedButton46Click(TObject* Sender);

@@ -147,6 +147,8 @@ void TPbook1::createControls() {
         toolBarButton(this, Panel3, "SpeedButton46", "Copy", "Copy entire page to clipboard", 514, 48);
     SpeedButton44 = toolBarButton(this, Panel3, "SpeedButton44", "Palette", "Load tool palette", 564, 48);
     SpeedButton50 = toolBarButton(this, Panel3, "SpeedButton50", "Print", "Print and Fax Manager", 614, 48);
+    SpeedButton51 = toolBarButton(this, Panel3, "SpeedButton51", "Fader", "Image Fader", 664, 48);
+    SpeedButton57 = toolBarButton(this, Panel3, "SpeedButton57", "Text", "Fancy text", 714, 48);
 
     // ---- Status bar StatusBar1 and progress bar bg1 along the bottom (the bar above) ----
     StatusBar1 = make<TStatusBar>(this, this, "StatusBar1");

@@ -22,6 +22,7 @@
 #include "imview.h"
 #include "jpegop.h"
 #include "rotdialog.h"
+#include "stationary.h"
 #include "textstyler.h"
 
 // A pixel-mover preview is ended before most commands of the tool bar.
@@ -128,6 +129,15 @@ void TPbook1::FancyText1Click(TObject*) {
     TextMakerForm->Show();
 }
 
+void TPbook1::SpeedButton51Click(TObject*) {
+    endmoverpreview();
+    station1->Show();
+}
+
+void TPbook1::SpeedButton57Click(TObject*) {
+    TextMakerForm->Show();
+}
+
 void TPbook1::SpeedButton44Click(TObject*) {
     if (Form3->Left() > Screen->Width()) Form3->SetLeft(Screen->Width() - 200);
     Form3->SetTop(10);
@@ -159,6 +169,8 @@ void TPbook1::wireFiles() {
     copyallmenu->OnClick = [this](TObject* s) { copyallmenuClick(s); };
     Rotate1->OnClick = [this](TObject* s) { Rotate1Click(s); };
     FancyText1->OnClick = [this](TObject* s) { FancyText1Click(s); };
+    SpeedButton51->OnClick = [this](TObject* s) { SpeedButton51Click(s); };
+    SpeedButton57->OnClick = [this](TObject* s) { SpeedButton57Click(s); };
     SpeedButton26->OnClick = [this](TObject* s) { SpeedButton26Click(s); };
     SpeedButton42->OnClick = [this](TObject* s) { SpeedButton42Click(s); };
     SpeedButton43->OnClick = [this](TObject* s) { SpeedButton43Click(s); };

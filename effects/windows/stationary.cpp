@@ -81,20 +81,20 @@ Tstation1::Tstation1(TComponent* AOwner) : TForm(AOwner) {
     SetName("station1");
     SetCaption("Image Fader and Transitioner");
     SetFormStyle(fsStayOnTop);
-    SetBounds(0, 0, 560, 440);
+    SetBounds(0, 0, 630, 440);
     OnCreate = [this](TObject*) { CenterOnScreen(); };
 
-    Image1 = kit::picture(this, "Image1", 60, 40, 360, 270);
+    Image1 = kit::picture(this, "Image1", 130, 40, 360, 270);
     Image1->SetStretch(true);
     Image1->SetCursor(crHandPoint);
     kit::hint(Image1, "Click Here to load image");
     Shape1 = new TShape(this, this);
     Shape1->SetName("Shape1");
-    Shape1->SetBounds(440, 40, 40, 40);
+    Shape1->SetBounds(510, 40, 40, 40);
     kit::hint(Shape1, "Click Here to clear picture");
     Shape4 = new TShape(this, this);
     Shape4->SetName("Shape4");
-    Shape4->SetBounds(490, 40, 40, 40);
+    Shape4->SetBounds(560, 40, 40, 40);
     for (TShape* s : {Shape1, Shape4}) {
         TBrush b;
         b.Color = clWhite;
@@ -111,17 +111,17 @@ Tstation1::Tstation1(TComponent* AOwner) : TForm(AOwner) {
     kit::hint(TrackBar1, "Adust area affected");
     MyLabelRotate1 = new TMyLabelRotate(this, this);
     MyLabelRotate1->SetName("MyLabelRotate1");
-    MyLabelRotate1->SetBounds(38, 60, 20, 120);
+    MyLabelRotate1->SetBounds(38, 100, 90, 120);
     MyLabelRotate1->SetCaption("Smaller Area =>");
     MyLabelRotate1->LabelStyle().SetAngle(90);
     TrackBar2 = new TTrackBar(this, this);
     TrackBar2->SetName("TrackBar2");
-    TrackBar2->SetBounds(160, 316, 260, 30);
+    TrackBar2->SetBounds(230, 316, 260, 30);
     TrackBar2->SetMin(1);
     TrackBar2->SetMax(400);
     TrackBar2->SetPosition(120);
     kit::hint(TrackBar2, "Adust Darkness");
-    Label1 = kit::label(this, "Label1", "Darker Area ===>", 60, 322);
+    Label1 = kit::label(this, "Label1", "Darker Area ===>", 130, 322);
 
     struct Button {
         TSpeedButton** field;
@@ -131,29 +131,29 @@ Tstation1::Tstation1(TComponent* AOwner) : TForm(AOwner) {
         const char* hint;
     };
     for (const Button& b : std::initializer_list<Button>{
-             {&SpeedButton1, "SpeedButton1", 1, 440, 100, "Choose fade color"},
-             {&SpeedButton4, "SpeedButton4", 4, 440, 130, "Fade image "},
-             {&SpeedButton3, "SpeedButton3", 3, 470, 130, "Alternate fade"},
-             {&SpeedButton5, "SpeedButton5", 5, 440, 160, "Load image"},
-             {&SpeedButton6, "SpeedButton6", 6, 470, 160, "New page"},
-             {&SpeedButton7, "SpeedButton7", 7, 440, 190, "capture to clipboard"},
-             {&SpeedButton8, "SpeedButton8", 8, 470, 190, "Save to disk"},
-             {&SpeedButton2, "SpeedButton2", 2, 500, 190, ""},
+             {&SpeedButton1, "SpeedButton1", 1, 510, 100, "Choose fade color"},
+             {&SpeedButton4, "SpeedButton4", 4, 510, 130, "Fade image "},
+             {&SpeedButton3, "SpeedButton3", 3, 540, 130, "Alternate fade"},
+             {&SpeedButton5, "SpeedButton5", 5, 510, 160, "Load image"},
+             {&SpeedButton6, "SpeedButton6", 6, 540, 160, "New page"},
+             {&SpeedButton7, "SpeedButton7", 7, 510, 190, "capture to clipboard"},
+             {&SpeedButton8, "SpeedButton8", 8, 540, 190, "Save to disk"},
+             {&SpeedButton2, "SpeedButton2", 2, 570, 190, ""},
          })
         *b.field = kit::speedButton(this, b.name, b.left, b.top, 28, 28, faderGlyph(b.which), b.hint);
 
-    BitBtn3 = kit::bitBtn(this, "BitBtn3", "OK", 440, 240, 90, 28, TBitmap());
+    BitBtn3 = kit::bitBtn(this, "BitBtn3", "OK", 510, 240, 90, 28, TBitmap());
     BitBtn3->SetDefault(true);
     kit::hint(BitBtn3, "Load into River Iziv");
-    BitBtn4 = kit::bitBtn(this, "BitBtn4", "Cancel", 440, 274, 90, 28, TBitmap());
+    BitBtn4 = kit::bitBtn(this, "BitBtn4", "Cancel", 510, 274, 90, 28, TBitmap());
     BitBtn4->SetCancel(true);
     kit::hint(BitBtn4, "Close");
     Label2 = kit::textBlock(this, "Label2",
-                            "Load an image and fade the image from Paint into it, or fade to a color.", 60, 8,
-                            420, 28);
+                            "Load an image and fade the image from Paint into it, or fade to a color.", 130,
+                            8, 420, 28);
     bg1 = new TProgressBar(this, this);
     bg1->SetName("bg1");
-    bg1->SetBounds(8, 354, 540, 14);
+    bg1->SetBounds(8, 354, 610, 14);
     bg1->SetMin(0);
     bg1->SetMax(100);
     bg1->SetVisible(false);
@@ -162,7 +162,7 @@ Tstation1::Tstation1(TComponent* AOwner) : TForm(AOwner) {
     StatusBar1->SetAlign(alBottom);
     StatusBar1->SetHeight(19);
 
-    Panel3 = kit::panel(this, "Panel3", 60, 40, 360, 270);
+    Panel3 = kit::panel(this, "Panel3", 130, 40, 360, 270);
     Image2 = kit::picture(Panel3, "Image2", 8, 8, 96, 72);
     {
         TBitmap sample(96, 72);

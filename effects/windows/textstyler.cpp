@@ -51,7 +51,7 @@ TTextMakerForm::TTextMakerForm(TComponent* AOwner) : TForm(AOwner) {
     SetName("TextMakerForm");
     SetCaption("WSIWYG Graphical Font Styles");
     SetFormStyle(fsStayOnTop);
-    SetBounds(0, 0, 560, 440);
+    SetBounds(0, 0, 560, 500);
     OnCreate = [this](TObject*) { CenterOnScreen(); };
     OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
 
@@ -88,27 +88,27 @@ TTextMakerForm::TTextMakerForm(TComponent* AOwner) : TForm(AOwner) {
     SpeedButton4 = kit::speedButton(Panel3, "SpeedButton4", 8, 254, 56, 22, TBitmap(), "Font Color");
     SpeedButton4->SetCaption("Font");
     Shape2 = swatch(this, Panel3, "Shape2", 70, 255, clAppWorkSpace);
-    Label6 = groupLabel(this, Panel3, "Label6", "Right Bottom Shade", 8, 280, 150);
+    Label6 = groupLabel(this, Panel3, "Label6", "Right Bottom Shade", 8, 280, 180);
     SpeedButton2 = kit::speedButton(Panel3, "SpeedButton2", 8, 298, 56, 22, TBitmap(),
                                     "Right bottom shade when raised is selected");
     SpeedButton2->SetCaption("Right");
     Shape1 = swatch(this, Panel3, "Shape1", 70, 299, clWhite);
-    Label7 = groupLabel(this, Panel3, "Label7", "Left Top Shade", 100, 280, 90);
-    SpeedButton5 = kit::speedButton(Panel3, "SpeedButton5", 100, 298, 50, 22, TBitmap(),
+    Label7 = groupLabel(this, Panel3, "Label7", "Left Top Shade", 8, 324, 180);
+    SpeedButton5 = kit::speedButton(Panel3, "SpeedButton5", 8, 342, 56, 22, TBitmap(),
                                     "Left top shade of color when raised is selected");
     SpeedButton5->SetCaption("Left");
-    Shape3 = swatch(this, Panel3, "Shape3", 156, 299, clBlack);
-    Label8 = groupLabel(this, Panel3, "Label8", "Background if non-transparent", 8, 324, 180);
-    SpeedButton3 = kit::speedButton(Panel3, "SpeedButton3", 8, 342, 56, 22, TBitmap(),
+    Shape3 = swatch(this, Panel3, "Shape3", 70, 343, clBlack);
+    Label8 = groupLabel(this, Panel3, "Label8", "Background if non-transparent", 8, 368, 180);
+    SpeedButton3 = kit::speedButton(Panel3, "SpeedButton3", 8, 386, 56, 22, TBitmap(),
                                     "Background when transparent is false");
-    Shape4 = swatch(this, Panel3, "Shape4", 70, 343, clBlack);
-    SpeedButton1 = kit::speedButton(Panel3, "SpeedButton1", 100, 342, 50, 22, TBitmap(),
+    Shape4 = swatch(this, Panel3, "Shape4", 70, 387, clBlack);
+    SpeedButton1 = kit::speedButton(Panel3, "SpeedButton1", 110, 386, 66, 22, TBitmap(),
                                     "Roughly Match Target Background Color");
     SpeedButton1->SetCaption("Page");
-    SpeedButton8 = kit::speedButton(Panel3, "SpeedButton8", 8, 372, 80, 24, TBitmap(),
+    SpeedButton8 = kit::speedButton(Panel3, "SpeedButton8", 8, 416, 80, 24, TBitmap(),
                                     "Copy the text to the clipboard and paste into paint");
     SpeedButton8->SetCaption("Copy");
-    SpeedButton7 = kit::speedButton(Panel3, "SpeedButton7", 96, 372, 80, 24, TBitmap());
+    SpeedButton7 = kit::speedButton(Panel3, "SpeedButton7", 96, 416, 80, 24, TBitmap());
     SpeedButton7->SetCaption("Close");
 
     Panel1 = kit::alignedPanel(this, "Panel1", alClient, 0, bvNone);
