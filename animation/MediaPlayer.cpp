@@ -19,7 +19,13 @@ void TMediaPlayer::SetDeviceFactory(TDeviceFactory f) {
 
 TMediaPlayer::TMediaPlayer(TComponent* owner) : TComponent(owner) {
     PrepareUIThreadPosting();
-    FDevice = deviceFactory() ? deviceFactory()() : MakeMciDevice();
+    SetDevice(deviceFactory() ? deviceFactory()() : MakeMciDevice());
+}
+
+void TMediaPlayer::SetDevice(std::unique_ptr<TMciDevice> d) {
+    if (FDevice) FDevice->Close();
+    freeSurface();
+    FDevice = std::move(d);
     std::weak_ptr<char> alive = FAlive;
     // Frames come from the device's worker; they are painted here, on the user-interface thread.
     FDevice->OnNotify = [this, alive] {
@@ -93,6 +99,7 @@ void TMediaPlayer::frameArrived() {
 }
 
 void TMediaPlayer::Open() {
+    freeSurface();
     FDevice->Open(FFileName);
     if (FDisplay) placeSurface();
 }

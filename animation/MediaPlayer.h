@@ -49,6 +49,8 @@ public:
     // What each new player's device is (tests install a fake; empty: the real device).
     using TDeviceFactory = std::function<std::unique_ptr<TMciDevice>()>;
     static void SetDeviceFactory(TDeviceFactory f);
+    // Puts another device in (the old one closed first).
+    void SetDevice(std::unique_ptr<TMciDevice> d);
 
 private:
     void requireDevice() const;

@@ -67,7 +67,8 @@ public:
     TPanel* Panel7 = nullptr; // hidden: invisible controls
     TEdit *pathname1 = nullptr, *tempdir1 = nullptr;
     TCheckBox* chk1 = nullptr;
-    TShape* shpmov = nullptr; // pixel-mover box
+    TCheckBox* dobegin = nullptr; // hidden: the first tab change has happened
+    TShape* shpmov = nullptr;     // pixel-mover box
 
     // Document images.
     TImage* ptbox1 = nullptr;         // the page
@@ -121,6 +122,9 @@ public:
     void FormCreate(TObject* Sender);
     void dostart();
     void FormShow(TObject* Sender);
+    void PageControl1Change(TObject* Sender);
+    TSpeedButton* SpeedButton52 = nullptr; // "Movie frame handler"
+    void SpeedButton52Click(TObject* Sender);
     void FormResize(TObject* Sender);
     void FormClose(TObject* Sender, TCloseAction& Action);
     // Lays out the page, the clip, the zoom view and the undo copy for the current picture.

@@ -149,6 +149,7 @@ void TPbook1::createControls() {
     SpeedButton50 = toolBarButton(this, Panel3, "SpeedButton50", "Print", "Print and Fax Manager", 614, 48);
     SpeedButton51 = toolBarButton(this, Panel3, "SpeedButton51", "Fader", "Image Fader", 664, 48);
     SpeedButton57 = toolBarButton(this, Panel3, "SpeedButton57", "Text", "Fancy text", 714, 48);
+    SpeedButton52 = toolBarButton(this, Panel3, "SpeedButton52", "Movie", "Movie frame handler", 764, 48);
 
     // ---- Status bar StatusBar1 and progress bar bg1 along the bottom (the bar above) ----
     StatusBar1 = make<TStatusBar>(this, this, "StatusBar1");
@@ -577,6 +578,7 @@ void TPbook1::createControls() {
     pathname1 = make<TEdit>(this, Panel7, "pathname1");
     tempdir1 = make<TEdit>(this, Panel7, "tempdir1");
     chk1 = make<TCheckBox>(this, Panel7, "chk1");
+    dobegin = make<TCheckBox>(this, Panel7, "dobegin");
     Chkanimate1 = make<TCheckBox>(this, Panel7, "Chkanimate1");
 
     // ---- Components without a place on the window ----

@@ -52,15 +52,33 @@ void TPbook1::FormShow(TObject*) {
     const std::string film = "bin\\logo1.avi";
     if (ProgramFolder::FileExists(film)) {
         try {
-            if (Soundfrm->openFilm(ProgramFolder::MapPathString(film), TabSheet1)) {
-                PageControl1->SetActivePage(TabSheet1);
-                Soundfrm->playFilm();
-            }
+            TMediaPlayer* player = Soundfrm->MediaPlayer1;
+            player->SetFileName(ProgramFolder::MapPathString(film));
+            player->SetDisplay(TabSheet1);
+            player->Open();
+            PageControl1->SetActivePage(TabSheet1);
+            player->Play();
         } catch (...) {
             // The intro film is optional: the program starts on the "Paint" tab without it.
         }
     }
     PageControl1->SetActivePage(TabSheet1);
+}
+
+// The tab change's other steps belong to the page commands; this one ends the intro film.
+void TPbook1::PageControl1Change(TObject*) {
+    if (!dobegin->Checked()) {
+        try {
+            Soundfrm->MediaPlayer1->Close();
+        } catch (...) {
+            // the intro film may never have opened
+        }
+    }
+    dobegin->SetChecked(true);
+}
+
+void TPbook1::SpeedButton52Click(TObject*) {
+    Soundfrm->Show();
 }
 
 void TPbook1::FormResize(TObject*) {

@@ -1,6 +1,8 @@
 #include "dirpathdlg.h"
 #include "BindMethod.h"
 
+#include <algorithm>
+
 Tfolderdlg1* folderdlg1 = nullptr;
 
 std::string FramePrefixOf(const std::string& fileName) {
@@ -15,6 +17,20 @@ std::string ChosenFramePrefix(TEdit& edit) {
     if (edit.Text().empty() || edit.Text().find_first_of("*?") != std::string::npos) edit.SetText("temp");
     const std::string name = edit.Text();
     return name.substr(0, name.find('.'));
+}
+
+namespace {
+std::string forwardSlashes(std::string s) {
+    std::replace(s.begin(), s.end(), '\\', '/');
+    return s;
+}
+} // namespace
+
+std::string frameFileBase(const std::string& folder, const std::string& givenPrefix) {
+    const std::string dir = forwardSlashes(folder);
+    const std::string prefix = forwardSlashes(givenPrefix);
+    const bool joined = (!dir.empty() && dir.back() == '/') || (!prefix.empty() && prefix.front() == '/');
+    return dir + (joined ? "" : "/") + prefix;
 }
 
 namespace {

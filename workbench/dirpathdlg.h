@@ -53,3 +53,6 @@ std::string FramePrefixOf(const std::string& fileName);
 // a wildcard ("*.bmp" as the dialog starts), becomes "temp", written back to the edit; then
 // everything from the first "." on is left out.
 std::string ChosenFramePrefix(TEdit& edit);
+// Folder + "/" (unless the folder ends with one or the prefix starts with one) + prefix, with
+// every "\" taken as "/"; a leading "/" of the prefix stays.
+std::string frameFileBase(const std::string& folder, const std::string& prefix);

@@ -86,7 +86,7 @@ void TTrackBar::SetTickMarks(TTickMark t) {
 }
 
 void TTrackBar::applyTicks() {
-    if (tickStyle_ == tsNone) {
+    if (tickStyle_ == tsNone || frequency_ <= 0) { // frequency 0: no ticks at all
         Slider()->setTickPosition(QSlider::NoTicks);
         return;
     }
