@@ -112,12 +112,16 @@ private:
     void showAt(double sec);
     void publish(const AVFrame* f);
     void emitAudio(const AVFrame* f);
+    void flushAudio();
     void stopWorker();
     void stopAudio();
     void startAudio();
     void writeChunk(std::vector<std::uint8_t>& pcm, unsigned generation);
     void bufferDone(WAVEHDR* hdr, unsigned generation);
     double clockNow() const;
+    double rawClock() const;
+    double audioAhead() const;
+    mutable double lastClock_ = 0;
     void run(double startSec);
     void freeAll();
 
@@ -160,7 +164,8 @@ private:
     std::atomic<bool> audioOn_{false};
     std::atomic<std::int64_t> bytesPosted_{0}, bytesDone_{0};
     std::atomic<double> lastDone_{0};
-    double audioDecoded_ = 0; // seconds of sound decoded in this play (worker only)
+    double audioDecoded_ = 0;                // seconds of sound decoded in this play (worker only)
+    std::vector<std::uint8_t> audioPending_; // converted sound not handed over yet (worker only)
     unsigned generation_ = 0;
     std::shared_ptr<char> alive_ = std::make_shared<char>();
 };
@@ -335,6 +340,7 @@ void TAvMciDevice::seekInternal(double sec) {
     if (vdec_) avcodec_flush_buffers(vdec_);
     if (adec_) avcodec_flush_buffers(adec_);
     swr_free(&swr_);
+    audioPending_.clear();
     demuxEnd_ = videoFlushed_ = audioFlushed_ = false;
     positioned_ = false;
     audioFrom_ = sec;
@@ -432,10 +438,22 @@ void TAvMciDevice::emitAudio(const AVFrame* f) {
         pcm.erase(pcm.begin(), pcm.begin() + std::ptrdiff_t(skip));
     }
     audioDecoded_ += double(n) / outRate_;
-    if (pcm.empty()) return;
-    const std::int64_t bytesPerSecond = std::int64_t(outRate_) * std::int64_t(block);
+    // Buffers of about a tenth of a second: a device that plays whole buffers keeps pace.
+    audioPending_.insert(audioPending_.end(), pcm.begin(), pcm.end());
+    const std::size_t chunk = std::size_t(outRate_ / 10) * block;
+    if (audioPending_.size() >= chunk) flushAudio();
+}
+
+void TAvMciDevice::flushAudio() {
+    if (audioPending_.empty() || !audioOn_) {
+        audioPending_.clear();
+        return;
+    }
+    const std::int64_t bytesPerSecond = std::int64_t(outRate_) * outChannels_ * 2;
     while (!quit_ && bytesPosted_ - bytesDone_ > std::int64_t(kAudioAhead * double(bytesPerSecond)))
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    std::vector<std::uint8_t> pcm;
+    pcm.swap(audioPending_);
     if (quit_) return;
     bytesPosted_ += std::int64_t(pcm.size());
     std::weak_ptr<char> alive = alive_;
@@ -514,7 +532,18 @@ void TAvMciDevice::stopWorker() {
     quit_ = false;
 }
 
+double TAvMciDevice::audioAhead() const {
+    const double bps = double(outRate_) * outChannels_ * 2;
+    return bps > 0 ? double(bytesPosted_ + std::int64_t(audioPending_.size()) - bytesDone_) / bps : 0.0;
+}
+
+// The play's clock never goes back (the sound's clock would, after the sound ran dry).
 double TAvMciDevice::clockNow() const {
+    lastClock_ = std::max(lastClock_, rawClock());
+    return lastClock_;
+}
+
+double TAvMciDevice::rawClock() const {
     if (audioOn_) {
         const double bps = double(outRate_) * outChannels_ * 2;
         // Between given-back buffers the clock runs on in real time, up to one buffer ahead;
@@ -536,9 +565,16 @@ void TAvMciDevice::run(double startSec) {
                 av_frame_free(&f);
                 continue;
             }
-            while (!quit_ && clockNow() < t)
+            // While the frame waits for its time, the sound further on is decoded, so the sound
+            // (the clock) never runs dry because the file stores it after the pictures.
+            while (!quit_ && clockNow() < t) {
+                if (audioOn_ && !demuxEnd_ && pending_.size() < 64 && audioAhead() < kAudioAhead / 2) {
+                    pump(true);
+                    continue;
+                }
                 std::this_thread::sleep_for(std::chrono::microseconds(
                     std::clamp<std::int64_t>(std::int64_t((t - clockNow()) * 1e6), 100, 2000)));
+            }
             if (quit_) {
                 pending_.push_front(f); // the next step or play goes on from here
                 break;
@@ -559,6 +595,7 @@ void TAvMciDevice::run(double startSec) {
         }
     }
     // The end of the file: the sound plays out, then the device stops at its end.
+    if (!quit_) flushAudio();
     const double soundEnd = startSec + audioDecoded_;
     while (!quit_ && (audioOn_ ? bytesDone_ < bytesPosted_ : vi_ < 0 && clockNow() < soundEnd)) {
         if (vi_ < 0) pos_ = std::clamp<std::int64_t>(toUnits(clockNow()), 0, length_);
@@ -584,6 +621,7 @@ void TAvMciDevice::Play() {
     startAudio();
     playBase_ = startSec;
     clockStart_ = clock_();
+    lastClock_ = startSec;
     mode_ = mpPlaying;
     worker_ = std::thread([this, startSec] { run(startSec); });
 }

@@ -2,13 +2,13 @@
 #include "AviFixtures.h"
 #include "AviPlay.h"
 #include "BmpCodec.h"
-#include "ClipboardGuard.h"
 #include "Clipboard.h"
-#include "TestClipboardSystem.h"
+#include "ClipboardGuard.h"
 #include "FileIO.h"
 #include "FilmBuilder.h"
 #include "MessageBox.h"
 #include "OrvantaFixture.h"
+#include "TestClipboardSystem.h"
 #include "WaveOutRecorder.h"
 #include "avicapper.h"
 #include "dirpathdlg.h"
@@ -100,7 +100,9 @@ TEST_F(AviCaptureTest, DumpPrefixes) {
             fs::remove(out / f);
         dump(out.string(), prefix, 1, 1);
         EXPECT_EQ(files(), std::vector<std::string>{first}) << prefix;
-        if (std::string(first).starts_with("temp")) EXPECT_EQ(folderdlg1->Edit1->Text(), "temp"); // written back
+        if (std::string(first).starts_with("temp")) {
+            EXPECT_EQ(folderdlg1->Edit1->Text(), "temp"); // written back
+        }
     }
 }
 
@@ -160,7 +162,11 @@ TEST_F(AviCaptureTest, CapturesTakeThePlayersPixels) {
     struct Case {
         const char* mode;
         int w, h;
-    } cases[] = {{"Stretch", -1, -1}, {"Normal", 21, 14}, {"Double", 21, 14} /* a capture leaves "Double" at 1:1 */, {"1/2", 10, 7}, {"1/4", 5, 3}};
+    } cases[] = {{"Stretch", -1, -1},
+                 {"Normal", 21, 14},
+                 {"Double", 21, 14} /* a capture leaves "Double" at 1:1 */,
+                 {"1/2", 10, 7},
+                 {"1/4", 5, 3}};
     for (const Case& c : cases) {
         AVICAP->ComboBox1->SetText(c.mode);
         AVICAP->ComboBox1Click(nullptr);
@@ -169,8 +175,10 @@ TEST_F(AviCaptureTest, CapturesTakeThePlayersPixels) {
         // Exactly the player's size ("Stretch": whatever the player has).
         EXPECT_EQ(shot.Width(), avi.Width()) << c.mode;
         EXPECT_EQ(shot.Height(), avi.Height()) << c.mode;
-        if (c.w >= 0) EXPECT_EQ(shot.Width(), c.w) << c.mode;
-        if (c.h >= 0) EXPECT_EQ(shot.Height(), c.h) << c.mode;
+        if (c.w >= 0) {
+            EXPECT_EQ(shot.Width(), c.w) << c.mode;
+            EXPECT_EQ(shot.Height(), c.h) << c.mode;
+        }
         // Every pixel is the frame's (the first is the mark line's).
         int other = 0;
         for (int y = 0; y < shot.Height(); ++y)
@@ -203,7 +211,8 @@ TEST_F(AviCaptureTest, SteppingAndGoingToAFrame) {
     avi.Seek(5);
     AVICAP->BitBtn5->Click(); // ">>" at the last frame: held there
     EXPECT_EQ(avi.FCurrentFrame(), 5);
-    const std::pair<const char*, int> cases[] = {{"3", 3}, {"abc", 3}, {"-5", 0}, {"99999999999", 0}, {"400", 5}};
+    const std::pair<const char*, int> cases[] = {
+        {"3", 3}, {"abc", 3}, {"-5", 0}, {"99999999999", 0}, {"400", 5}};
     for (auto [text, frame] : cases) {
         AVICAP->Edit1->SetText(text);
         AVICAP->BitBtn4->Click();

@@ -271,7 +271,8 @@ TEST_F(MediaPlayerWindowTest, ClosingResetsEveryControl) {
     Soundfrm->Close();
     EXPECT_FALSE(Soundfrm->Timer1->Enabled());
     EXPECT_EQ(Soundfrm->Edit1->Text(), "");
-    for (TSpeedButton* b : {Soundfrm->b1, Soundfrm->b2, Soundfrm->b3, Soundfrm->b4, Soundfrm->b5, Soundfrm->b6})
+    for (TSpeedButton* b :
+         {Soundfrm->b1, Soundfrm->b2, Soundfrm->b3, Soundfrm->b4, Soundfrm->b5, Soundfrm->b6})
         EXPECT_FALSE(b->Enabled());
     EXPECT_EQ(Soundfrm->Height(), 88);
     EXPECT_FALSE(Soundfrm->Panel3->Visible());
