@@ -61,6 +61,9 @@ void TMediaPlayer::freeSurface() {
     TMediaDisplaySurface* s = FSurface;
     FSurface = nullptr;
     s->OnGone = nullptr;
+    // Hidden first, so the display paints over where the film was.
+    s->SetVisible(false);
+    if (TWinControl* under = s->Parent()) under->Invalidate();
     delete s;
 }
 

@@ -13,6 +13,9 @@ bool audioReady() {
     static bool ok = false;
     std::call_once(once, [] {
         SDL_SetMainReady();
+        // SDL would turn SIGINT and SIGTERM into its own quit events, which nothing here reads:
+        // the program would no longer stop when told to.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         ok = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     });
     return ok;
