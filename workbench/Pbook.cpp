@@ -45,6 +45,5 @@ void TPbook1::wirePage() {
     SpeedButton54->OnClick = [this](TObject* s) { Resize1Click(s); };
     undoptb1->OnClick = [this](TObject* s) { undoptb1Click(s); };
     redoptb1->OnClick = [this](TObject* s) { redoptb1Click(s); };
-    PageControl1->OnChange = [this](TObject* s) { PageControl1Change(s); };
     SpeedButton52->OnClick = [this](TObject* s) { SpeedButton52Click(s); };
 }

@@ -122,7 +122,6 @@ public:
     void FormCreate(TObject* Sender);
     void dostart();
     void FormShow(TObject* Sender);
-    void PageControl1Change(TObject* Sender);
     TSpeedButton* SpeedButton52 = nullptr; // "Movie frame handler"
     void SpeedButton52Click(TObject* Sender);
     void FormResize(TObject* Sender);

@@ -65,18 +65,6 @@ void TPbook1::FormShow(TObject*) {
     PageControl1->SetActivePage(TabSheet1);
 }
 
-// The tab change's other steps belong to the page commands; this one ends the intro film.
-void TPbook1::PageControl1Change(TObject*) {
-    if (!dobegin->Checked()) {
-        try {
-            Soundfrm->MediaPlayer1->Close();
-        } catch (...) {
-            // the intro film may never have opened
-        }
-    }
-    dobegin->SetChecked(true);
-}
-
 void TPbook1::SpeedButton52Click(TObject*) {
     Soundfrm->Show();
 }

@@ -18,6 +18,7 @@
 #include "Toolpal.h"
 #include "Zoompic.h"
 #include "mydialog.h"
+#include "soundfrm1.h"
 
 namespace {
 
@@ -295,6 +296,15 @@ void TPbook1::PageControl1Change(TObject*) {
         if (!Form3->pasteframe) hidePastePanel();
         if (tools::isMover(Form3->toolcode)) donepv();
     }
+    // The first tab change of the run ends the intro film.
+    if (!dobegin->Checked()) {
+        try {
+            Soundfrm->MediaPlayer1->Close();
+        } catch (...) {
+            // the intro film may never have opened
+        }
+    }
+    dobegin->SetChecked(true);
     if (now == TabSheet3) {
         if (!zmpanel1->Visible()) zmpanel1->Show();
         zoom_it();
