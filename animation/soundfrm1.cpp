@@ -83,7 +83,9 @@ TSoundfrm::TSoundfrm(TComponent* AOwner) : TForm(AOwner) {
 
     // Flags between handlers, out of sight.
     CheckBox1 = kit::check(this, "CheckBox1", "CheckBox1", 400, 4, 90);
+    CheckBox1->SetVisible(false);
     stopnow2 = kit::check(this, "stopnow2", "stopnow2", 400, 24, 90);
+    stopnow2->SetVisible(false);
 
     Timer1 = new TTimer(this);
     Timer1->SetName("Timer1");
