@@ -23,6 +23,7 @@ TPbook1::TPbook1(TComponent* AOwner) : TForm(AOwner) {
     wirePrint();
     wireZoom();
     wireZoomPage();
+    wireColours();
     bgprogress.SetBar(bg1);
     SetAcceptFiles(true);
 

@@ -210,8 +210,69 @@ public:
     void loadcolors(const std::string& fileName);
     void savecolors(const std::string& fileName);
 
-    // The sixteen colours of the colour bar.
+    // The sixteen colours of the colour bar: the swatches Sh1e2..sh16e2 show this one store.
     std::array<TColor, 16> barcolors{};
+
+    // The colour bar, the small swatch panel and the side panel's palette strip
+    // (Pbook_colorbar.cpp, bound by wireColours).
+    TPanel* Panel10 = nullptr;
+    TImage* imgrad = nullptr;                                        // the gradient strip
+    TSpeedButton *SpeedButton11 = nullptr, *SpeedButton12 = nullptr; // "L", "R"
+    TImage* Image12 = nullptr;                                       // the colour box's copy
+    TPaintBox* paintbox1 = nullptr;                                  // the line-width sample's copy
+    TSpeedButton* SpeedButton47 = nullptr;                           // brings the swatches back
+    class TColorGrid* cogrid = nullptr;
+    TPanel* Panel4 = nullptr; // the swatches, over cogrid
+    TShape *Sh1e2 = nullptr, *sh2e2 = nullptr, *sh3e2 = nullptr, *sh4e2 = nullptr, *sh5e2 = nullptr,
+           *sh6e2 = nullptr, *sh7e2 = nullptr, *sh8e2 = nullptr;
+    TShape *sh9e2 = nullptr, *sh10e2 = nullptr, *sh11e2 = nullptr, *sh12e2 = nullptr, *sh13e2 = nullptr,
+           *sh14e2 = nullptr, *sh15e2 = nullptr, *sh16e2 = nullptr;
+    TCheckBox* chkshe2 = nullptr; // "Replace"
+    TSpeedButton *SpeedButton56 = nullptr, *SpeedButton62 = nullptr, *SpeedButton45 = nullptr;
+    TSpeedButton* SpeedButton61 = nullptr; // opens the small swatch panel
+    TPanel* Panel6 = nullptr;              // the small swatch panel, on paneltools
+    TShape *Sh1e = nullptr, *sh2e = nullptr, *Sh3e = nullptr, *Sh4e = nullptr, *Sh5e = nullptr,
+           *Sh6e = nullptr, *Sh7e = nullptr, *Sh8e = nullptr, *Sh9e = nullptr;
+    TCheckBox* chkshe = nullptr;           // "Replace"
+    TSpeedButton* SpeedButton63 = nullptr; // saves the small swatches and closes the panel
+    TPanel* panco1 = nullptr;              // the side panel's palette
+    TScrollBox* ScrollBox2 = nullptr;
+    TImage* Image6 = nullptr;             // the palette strip
+    TSpeedButton* SpeedButton9 = nullptr; // "Capture colors"
+    TSpeedButton* butpfrm = nullptr;      // "Color Display"
+    TCheckBox* copcolors = nullptr;       // hidden: the next box capture counts its colours
+    TMenuItem *Optionsmenu = nullptr, *LoadBitmapPalette1 = nullptr, *InnerToolbars1 = nullptr,
+              *InnerColorbar1 = nullptr, *SidePanel1 = nullptr, *Preferences1 = nullptr;
+    class TSaveDialog* SaveDialog1 = nullptr;
+    class TOpenDialog *OpenDialog1 = nullptr, *OpenPictureDialog2 = nullptr;
+    TTimer* Timer2 = nullptr; // realises the page's palette while low colour is on
+    void wireColours();
+    TShape* barSwatch(int k) const;   // Sh1e2..sh16e2, k = 1..16
+    TShape* smallSwatch(int k) const; // Sh1e..Sh9e, k = 1..9
+    void showbarcolors();             // the swatches take the colours of barcolors
+    void imgradClick(TObject* Sender);
+    void SpeedButton11Click(TObject* Sender);
+    void SpeedButton12Click(TObject* Sender);
+    void Image12MouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void cogridChange(TObject* Sender);
+    void SpeedButton45Click(TObject* Sender);
+    void SpeedButton47Click(TObject* Sender);
+    void barSwatchMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void smallSwatchMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void SpeedButton56Click(TObject* Sender);
+    void SpeedButton62Click(TObject* Sender);
+    void SpeedButton61Click(TObject* Sender);
+    void SpeedButton63Click(TObject* Sender);
+    void Image6MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Image6MouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void LoadBitmapPalette1Click(TObject* Sender);
+    void SpeedButton9Click(TObject* Sender);
+    void butpfrmClick(TObject* Sender);
+    void InnerToolbars1Click(TObject* Sender);
+    void InnerColorbar1Click(TObject* Sender);
+    void SidePanel1Click(TObject* Sender);
+    void Preferences1Click(TObject* Sender);
+    void Timer2Timer(TObject* Sender);
 
     // The tool panel of the Paint page: the same tools as the tool palette, on three pages, with
     // the pixel-mover box size and the pixel movers' demo film (bound by wireTools, Pbook_toolpanel.cpp).
@@ -330,12 +391,9 @@ public:
     void doapaste();
     void pastecap();
     void endcappingpaste();
-    void imgradClick(TObject* Sender);
     void hideCaptureBox();
     void hidePastePanel();
     void uncheckClipboardHolders();
-    TImage* colourBarBox();
-    TPaintBox* innerWidthSample();
 
     // Zoom spot and zoom view (Pbook_zoom.cpp): a magnified square of the page edited in its
     // top-left corner, and the page enlarged on the "Zoom" tab.
@@ -429,6 +487,7 @@ public:
 
 private:
     void moverlook();
+    void gradfill(int X, int Y, bool vertical); // Hdogradfill and Vdogradfill
     void fillbrush();
     void drawband(int tool, const TRect& r);
     std::array<TPoint, 4> bezpoints() const;

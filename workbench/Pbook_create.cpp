@@ -11,11 +11,13 @@
 #include "TBitBtn.h"
 #include "TButton.h"
 #include "TCheckBox.h"
+#include "TColorGrid.h"
 #include "TCoolBar.h"
 #include "TEdit.h"
 #include "TImage.h"
 #include "TLabel.h"
 #include "TPageControl.h"
+#include "TPaintBox.h"
 #include "TPanel.h"
 #include "TProgressBar.h"
 #include "TScrollBox.h"
@@ -26,6 +28,10 @@
 #include "TTimer.h"
 #include "Toolpal_glyphs.h"
 #include "Zoompic.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
 
 namespace {
 
@@ -96,6 +102,50 @@ TSpeedButton* toolSpeedButton(TComponent* owner, TWinControl* parent, const char
     return b;
 }
 
+// The side panel's designed palette strip: 40 x 1280 of 8 x 8 swatches, five a row, hues down
+// the strip in bands that run from dark to pale across.
+TBitmap paletteStripPicture() {
+    TBitmap b(40, 1280, pf24bit);
+    TCanvas& c = b.Canvas();
+    c.Pen.Style = psClear;
+    for (int row = 0; row < 160; ++row)
+        for (int col = 0; col < 5; ++col) {
+            const double hue = (row % 32) / 32.0 * 6.0;
+            const int band = row / 32; // 5 bands: grey, then four lightness steps
+            const double light = (col + 1) / 6.0 * (0.55 + 0.15 * band) + (band == 4 ? 0.3 : 0.0);
+            double r = 0, g = 0, bl = 0;
+            const double x = 1.0 - std::abs(std::fmod(hue, 2.0) - 1.0);
+            switch (int(hue)) {
+            case 0:
+                r = 1, g = x;
+                break;
+            case 1:
+                r = x, g = 1;
+                break;
+            case 2:
+                g = 1, bl = x;
+                break;
+            case 3:
+                g = x, bl = 1;
+                break;
+            case 4:
+                r = x, bl = 1;
+                break;
+            default:
+                r = 1, bl = x;
+                break;
+            }
+            auto level = [&](double v) {
+                if (band == 0) v = 1.0; // a grey ramp first
+                return int(
+                    std::clamp(v * light * 255.0 + (band == 4 ? (1 - v) * 180 * light : 0), 0.0, 255.0));
+            };
+            c.Brush.SetColor(RGB(level(r), level(g), level(bl)));
+            c.FillRect(Bounds(col * 8, row * 8, 8, 8));
+        }
+    return b;
+}
+
 } // namespace
 
 void TPbook1::createControls() {
@@ -126,6 +176,14 @@ void TPbook1::createControls() {
     FancyText1 = menuItem(this, Imagemenu, "FancyText1", "3Dand R&otated Text");
     Windowmenu = menuItem(this, MainMenu1->Items(), "Windowmenu", "&Window");
     Freetheclipboard1 = menuItem(this, Windowmenu, "Freetheclipboard1", "&Free the clipboard...");
+    Optionsmenu = menuItem(this, MainMenu1->Items(), "Optionsmenu", "&Options");
+    LoadBitmapPalette1 = menuItem(this, Optionsmenu, "LoadBitmapPalette1", "&Load Bitmap Palette");
+    InnerToolbars1 = menuItem(this, Optionsmenu, "InnerToolbars1", "Inner &Toolbars");
+    InnerColorbar1 = menuItem(this, Optionsmenu, "InnerColorbar1", "Inner &Colorbar");
+    SidePanel1 = menuItem(this, Optionsmenu, "SidePanel1", "&Side Panel");
+    for (TMenuItem* m : {InnerToolbars1, InnerColorbar1, SidePanel1})
+        m->SetChecked(true);
+    Preferences1 = menuItem(this, Optionsmenu, "Preferences1", "P&references");
     SetMenu(MainMenu1);
 
     // ---- Upper tool bar Panel3: buttons left to right ----
@@ -186,6 +244,26 @@ void TPbook1::createControls() {
     Image9->SetBounds(8, 8, 49, 48);
     Image9->SetStretch(true);
     Image9->SetHint("Right Click for menu");
+    // The palette panel: the palette strip in its scroll box, "Capture colors", "Color Display".
+    // The zoom panel, when shown, lies over it.
+    panco1 = make<TPanel>(this, CoolBar1, "panco1");
+    panco1->SetCaption("");
+    panco1->SetBounds(2, 136, 82, 290);
+    ScrollBox2 = make<TScrollBox>(this, panco1, "ScrollBox2");
+    ScrollBox2->SetBounds(2, 2, 78, 258);
+    Image6 = make<TImage>(this, ScrollBox2, "Image6");
+    Image6->SetBounds(0, 0, 40, 1280);
+    Image6->SetAutoSize(true);
+    Image6->SetCursor(crCross);
+    Image6->Picture().Assign(paletteStripPicture());
+    SpeedButton9 = make<TSpeedButton>(this, panco1, "SpeedButton9");
+    SpeedButton9->SetBounds(4, 264, 36, 22);
+    SpeedButton9->SetCaption("Cap");
+    hint(SpeedButton9, "Capture colors");
+    butpfrm = make<TSpeedButton>(this, panco1, "butpfrm");
+    butpfrm->SetBounds(42, 264, 36, 22);
+    butpfrm->SetCaption("Show");
+    hint(butpfrm, "Color Display");
     zmpanel1 = make<TPanel>(this, CoolBar1, "zmpanel1");
     zmpanel1->SetBounds(2, 136, 82, 238);
     zmpanel1->SetCaption("");
@@ -428,6 +506,26 @@ void TPbook1::createControls() {
     plainbut1 = sprayButton("plainbut1", "Plain", "Solid Color Spray", 82);
     BitBtn40 = sprayButton("BitBtn40", "Back", "Back to Previous Tools", 250);
 
+    // -- The small swatch panel Panel6, hidden until its button on the colour bar --
+    Panel6 = make<TPanel>(this, paneltools, "Panel6");
+    Panel6->SetCaption("");
+    Panel6->SetBounds(2, 280, 56, 99);
+    Panel6->Hide();
+    TShape** small[] = {&Sh1e, &sh2e, &Sh3e, &Sh4e, &Sh5e, &Sh6e, &Sh7e, &Sh8e, &Sh9e};
+    const char* smallNames[] = {"Sh1e", "sh2e", "Sh3e", "Sh4e", "Sh5e", "Sh6e", "Sh7e", "Sh8e", "Sh9e"};
+    for (int i = 0; i < 9; ++i) {
+        TShape* sw = make<TShape>(this, Panel6, smallNames[i]);
+        sw->SetBounds(3 + (i % 3) * 16, 4 + (i / 3) * 16, 17, 17);
+        sw->SetTag(i + 1);
+        *small[i] = sw;
+    }
+    chkshe = make<TCheckBox>(this, Panel6, "chkshe");
+    chkshe->SetCaption("Replace");
+    chkshe->SetBounds(2, 55, 52, 17);
+    SpeedButton63 = make<TSpeedButton>(this, Panel6, "SpeedButton63");
+    SpeedButton63->SetBounds(18, 76, 19, 19);
+    SpeedButton63->SetCaption("x");
+
     // ---- Paint tab: the video filter panel Panelfilt, hidden above the tab until "Clear Filter" ----
     Panelfilt = make<TPanel>(this, TabSheet1, "Panelfilt");
     Panelfilt->SetCaption("");
@@ -463,12 +561,69 @@ void TPbook1::createControls() {
     panelcolor->SetCaption("");
     panelcolor->SetAlign(alBottom);
     panelcolor->SetHeight(32);
+    Panel10 = make<TPanel>(this, panelcolor, "Panel10");
+    Panel10->SetCaption("");
+    Panel10->SetBounds(2, 7, 51, 18);
+    Panel10->SetBevelOuter(bvLowered);
+    imgrad = make<TImage>(this, Panel10, "imgrad");
+    imgrad->SetBounds(2, 2, 47, 14);
+    imgrad->SetCursor(crHandPoint);
+    hint(imgrad, "Gradient Color Manager");
+    SpeedButton11 = make<TSpeedButton>(this, panelcolor, "SpeedButton11");
+    SpeedButton11->SetBounds(55, 3, 25, 12);
+    SpeedButton11->SetCaption("L");
+    hint(SpeedButton11, "Left or draw color");
+    SpeedButton12 = make<TSpeedButton>(this, panelcolor, "SpeedButton12");
+    SpeedButton12->SetBounds(55, 17, 25, 12);
+    SpeedButton12->SetCaption("R");
+    hint(SpeedButton12, "Right or fill color");
+    Image12 = make<TImage>(this, panelcolor, "Image12");
+    Image12->SetBounds(82, 4, 31, 24);
+    Image12->Picture().Bitmap().SetSize(40, 40);
+    hint(Image12, "Click here for more colors");
+    paintbox1 = make<TPaintBox>(this, panelcolor, "paintbox1");
+    paintbox1->SetBounds(115, 4, 32, 24);
     spinpen = make<TSpinEdit>(this, panelcolor, "spinpen");
-    spinpen->SetBounds(150, 5, 50, 22);
+    spinpen->SetBounds(149, 5, 40, 22);
     spinpen->SetMinValue(1);
     spinpen->SetMaxValue(90);
     spinpen->SetValue(1);
     hint(spinpen, "Line width");
+    SpeedButton47 = make<TSpeedButton>(this, panelcolor, "SpeedButton47");
+    SpeedButton47->SetBounds(191, 5, 22, 22);
+    SpeedButton47->SetCaption("<");
+    cogrid = make<TColorGrid>(this, panelcolor, "cogrid");
+    cogrid->SetGridColumns(16);
+    cogrid->SetBounds(215, 4, 320, 24);
+    Panel4 = make<TPanel>(this, panelcolor, "Panel4");
+    Panel4->SetCaption("");
+    Panel4->SetBounds(213, 3, 399, 26);
+    TShape** swatches[] = {&Sh1e2, &sh2e2,  &sh3e2,  &sh4e2,  &sh5e2,  &sh6e2,  &sh7e2,  &sh8e2,
+                           &sh9e2, &sh10e2, &sh11e2, &sh12e2, &sh13e2, &sh14e2, &sh15e2, &sh16e2};
+    for (int i = 0; i < 16; ++i) {
+        const std::string name = i == 0 ? "Sh1e2" : "sh" + std::to_string(i + 1) + "e2";
+        TShape* sw = make<TShape>(this, Panel4, name.c_str());
+        sw->SetBounds(8 + 16 * i, 4, 17, 17);
+        sw->SetTag(i + 1);
+        *swatches[i] = sw;
+    }
+    chkshe2 = make<TCheckBox>(this, Panel4, "chkshe2");
+    chkshe2->SetCaption("Replace");
+    chkshe2->SetBounds(270, 5, 64, 17);
+    hint(chkshe2, "Click to replace a color with the current color when checked");
+    auto barButton = [this](const char* name, const char* caption, const char* h, int left) {
+        TSpeedButton* b = make<TSpeedButton>(this, Panel4, name);
+        b->SetBounds(left, 3, 20, 20);
+        b->SetCaption(caption);
+        hint(b, h);
+        return b;
+    };
+    SpeedButton56 = barButton("SpeedButton56", "S", "Save colors", 336);
+    SpeedButton62 = barButton("SpeedButton62", "O", "Load colors", 356);
+    SpeedButton45 = barButton("SpeedButton45", "W", "Windows colors", 376);
+    SpeedButton61 = make<TSpeedButton>(this, panelcolor, "SpeedButton61");
+    SpeedButton61->SetBounds(614, 6, 19, 19);
+    SpeedButton61->SetCaption("+");
 
     // ---- Zoom tab: the zoom view ----
     // The camera's tool row above the view, covered by Panel2 until "Zoom capture tools".
@@ -580,6 +735,7 @@ void TPbook1::createControls() {
     chk1 = make<TCheckBox>(this, Panel7, "chk1");
     dobegin = make<TCheckBox>(this, Panel7, "dobegin");
     Chkanimate1 = make<TCheckBox>(this, Panel7, "Chkanimate1");
+    copcolors = make<TCheckBox>(this, Panel7, "copcolors");
 
     // ---- Components without a place on the window ----
     PopupMenu2 = make<TPopupMenu>(this, "PopupMenu2");
@@ -588,6 +744,18 @@ void TPbook1::createControls() {
     Zoomx81 = menuItem(this, PopupMenu2->Items(), "Zoomx81", "Zoom x 8");
     Timer1 = make<TTimer>(this, "Timer1");
     Timer1->SetEnabled(false);
+    Timer2 = make<TTimer>(this, "Timer2");
+    Timer2->SetInterval(1000);
+    Timer2->SetEnabled(false);
+    SaveDialog1 = make<TSaveDialog>(this, "SaveDialog1");
+    SaveDialog1->SetFilter("All Files (*.*)|*.*");
+    SaveDialog1->SetOptions(ofHideReadOnly | ofOverwritePrompt);
+    OpenDialog1 = make<TOpenDialog>(this, "OpenDialog1");
+    OpenDialog1->SetFilter("All Files (*.*)|*.*");
+    OpenPictureDialog2 = make<TOpenDialog>(this, "OpenPictureDialog2");
+    OpenPictureDialog2->SetTitle("Load Background Bitmap");
+    OpenPictureDialog2->SetFilter("Windows Bitmap (*.bmp)|*.bmp");
+    OpenPictureDialog2->SetDefaultExt("bmp");
     SavePictureDialog1 = make<TSaveDialog>(this, "SavePictureDialog1");
     SavePictureDialog1->SetTitle("Save Bitmap");
     SavePictureDialog1->SetFilter("Images (*.BMP,*.JPG) |*.BMP;*.JPG");

@@ -27,32 +27,12 @@ void TPbook1::doapaste() {}
 void TPbook1::mask1MDown(TMouseButton, TShiftState, int, int) {}
 void TPbook1::mask1MMove(TShiftState, int, int) {}
 void TPbook1::mask1MUp(TMouseButton, TShiftState, int, int) {}
-// Hides the paste panel `pastepanel1` and shows the colour bar panel `panco1` again.
+// Hides the paste panel `pastepanel1`.
 void TPbook1::hidePastePanel() {}
 
 // Clipboard holders.
 // Unticks Edit > "Clipboard &Holders".
 void TPbook1::uncheckClipboardHolders() {}
-
-// Gradient fills and the gradient colour manager.
-// Fill the area under the pointer, or the dragged rectangle, with the gradient colour list.
-void TPbook1::Hdogradfill(int, int) {}
-void TPbook1::Vdogradfill(int, int) {}
-void TPbook1::Hdogradboxfill(int, int, int, int) {}
-void TPbook1::Vdogradboxfill(int, int, int, int) {}
-void TPbook1::Hdogradrectfill(int, int, int, int) {}
-// Opens the gradient colour manager with a fresh stretch between the two button colours.
-void TPbook1::imgradClick(TObject*) {}
-
-// Colour bar.
-// The colour bar's copy of the colour box, `Image12`; none until the colour bar is built.
-TImage* TPbook1::colourBarBox() {
-    return nullptr;
-}
-// The colour bar's line-width sample `paintbox1` while "Inner &Colorbar" is ticked, else none.
-TPaintBox* TPbook1::innerWidthSample() {
-    return nullptr;
-}
 
 // Linked programs.
 // Starts the file browser linked in the preferences.

@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "Pbook.h"
 #include "ProgramFolder.h"
+#include "TBevel.h"
 #include "TBitBtn.h"
 #include "TImage.h"
 #include "TLabel.h"
@@ -10,6 +11,7 @@
 #include "TMemo.h"
 #include "TPaintBox.h"
 #include "TPanel.h"
+#include "TShape.h"
 #include "TSpeedButton.h"
 #include "TSpinEdit.h"
 #include "ToolCodes.h"
@@ -122,8 +124,10 @@ TForm3::TForm3(TComponent* AOwner) : TForm(AOwner) {
     Image4 = named(new TImage(this, Panel6), "Image4");
     Image4->SetAlign(alClient);
     Image4->SetCursor(crHandPoint);
-    Image4->SetStretch(true);
     hint(Image4, "Gradient Color Manager");
+    hint(Panel6, "Gradient Color Manager");
+    Panel6->OnClick = on(&TForm3::Panel6Click);
+    Image4->OnClick = on(&TForm3::Panel6Click);
 
     // The colour picture.
     Panel4 = panel(this, this, "Panel4", 0, 100, 128, 42);
@@ -207,6 +211,9 @@ TForm3::TForm3(TComponent* AOwner) : TForm(AOwner) {
     ListBox1 = named(new TListBox(this, Panel1), "ListBox1");
     ListBox1->SetBounds(4, 182, 60, 40);
     ListBox1->Hide();
+    // The pattern preview, below the capture buttons.
+    Image2 = named(new TImage(this, Panel1), "Image2");
+    Image2->SetBounds(6, 182, 7, 6);
     ColorDialog1 = new TColorDialog(this);
     ColorDialog1->SetName("ColorDialog1");
 
@@ -235,8 +242,26 @@ TForm3::TForm3(TComponent* AOwner) : TForm(AOwner) {
         {&SpeedButton18, "SpeedButton18", "Cross Hatch Fill", 6},
         {&SpeedButton21, "SpeedButton21", "Right Diagonal Fill", 7},
     };
+    // The pattern buttons in two columns on the left, the fill styles on the right.
+    Panel10 = panel(this, Panel3, "Panel10", 0, 0, 58, 214);
+    TImage** patterns[] = {&Bp1, &Bp2,  &Bp3,  &Bp4,  &Bp5,  &Bp6,  &Bp7,  &Bp8,
+                           &Bp9, &Bp10, &Bp11, &Bp12, &Bp13, &Bp14, &Bp15, &Bp16};
+    const int patternTops[] = {11, 37, 62, 88, 114, 139, 165, 190};
+    for (int n = 1; n <= 16; ++n) {
+        TImage* b = named(new TImage(this, Panel10), ("Bp" + std::to_string(n)).c_str());
+        b->SetBounds(n <= 8 ? 6 : 32, patternTops[(n - 1) % 8], 20, 19);
+        b->SetTag(n);
+        b->SetCursor(crHandPoint);
+        b->OnClick = on(&TForm3::BpClick);
+        *patterns[n - 1] = b;
+    }
+    Shape1 = named(new TShape(this, Panel10), "Shape1");
+    Shape1->SetBounds(4, 9, 22, 22);
+    Shape1->BrushRef().Style = bsClear;
+    Shape1->PenRef().Color = clRed;
+    Shape1->Changed();
     for (const Fill& f : fills) {
-        int l = 4 + (f.style % 4) * 30, t = 4 + (f.style / 4) * 30;
+        int l = 62 + (f.style % 2) * 31, t = 4 + (f.style / 2) * 30;
         TSpeedButton* b = speed(Panel3, f.name, "", f.hint, l, t, 28, 28, &TForm3::fillstyleClick);
         b->SetTag(f.style);
         // The glyph is a sample of the brush itself, solid white being the normal fill.
@@ -253,13 +278,16 @@ TForm3::TForm3(TComponent* AOwner) : TForm(AOwner) {
         *f.field = b;
     }
     BitBtn33 =
-        textbtn(Panel3, "BitBtn33", "Normal", "Replace Pattern", 4, 66, 58, 22, &TForm3::fillstyleClick);
+        textbtn(Panel3, "BitBtn33", "Normal", "Replace Pattern", 62, 124, 60, 22, &TForm3::fillstyleClick);
     BitBtn33->SetTag(0);
+    Bevel2 = named(new TBevel(this, Panel3), "Bevel2");
+    Bevel2->SetBounds(70, 152, 45, 43);
     patbox1 = named(new TImage(this, Panel3), "patbox1");
-    patbox1->SetBounds(70, 64, 40, 40);
-    patbox1->SetStretch(true);
-    SpeedButton3 = speed(Panel3, "SpeedButton3", "?", "Help", 4, 92, 22, 22, &TForm3::SpeedButton3Click);
-    backpatbut1 = textbtn(Panel3, "backpatbut1", "Back", "Back to Previous Tools", 34, height1 - 30, 60, 24,
+    patbox1->SetBounds(72, 154, 41, 39);
+    hint(patbox1, "Current Pattern");
+    SpeedButton3 =
+        speed(Panel3, "SpeedButton3", "?", "Help", 4, height1 - 28, 24, 24, &TForm3::SpeedButton3Click);
+    backpatbut1 = textbtn(Panel3, "backpatbut1", "Back", "Back to Previous Tools", 62, height1 - 28, 60, 24,
                           &TForm3::backpatbut1Click);
 
     // Pixel movers: arrows round the centre.

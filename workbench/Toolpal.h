@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+class TBevel;
 class TBitBtn;
 class TColorDialog;
 class TImage;
@@ -13,6 +14,7 @@ class TListBox;
 class TMemo;
 class TPaintBox;
 class TPanel;
+class TShape;
 class TSpeedButton;
 class TSpinEdit;
 
@@ -99,8 +101,14 @@ public:
     TSpeedButton* SpeedButton18; // 6 cross
     TSpeedButton* SpeedButton21; // 7 diagonal cross
     TBitBtn* BitBtn33;           // "Normal"
-    TImage* patbox1;             // current pattern
-    TSpeedButton* SpeedButton3;  // slides the help panel in
+    TPanel* Panel10;             // the pattern buttons
+    TImage *Bp1, *Bp2, *Bp3, *Bp4, *Bp5, *Bp6, *Bp7, *Bp8;
+    TImage *Bp9, *Bp10, *Bp11, *Bp12, *Bp13, *Bp14, *Bp15, *Bp16;
+    TShape* Shape1;  // frames the chosen pattern button
+    TImage* patbox1; // current pattern: the brush bitmap of pattern fills
+    TBevel* Bevel2;
+    TImage* Image2;             // the pattern preview
+    TSpeedButton* SpeedButton3; // slides the help panel in
     TBitBtn* backpatbut1;
 
     // Pixel movers.
@@ -163,6 +171,10 @@ public:
     void show_pats();
     // Loads the first pattern file into the pattern preview.
     void loadPatternPreview();
+    // Copies a 9 x 9 block of the current pattern into the preview.
+    void draw_patternbox();
+    // The pattern button N (1..16).
+    TImage* patternButton(int n) const;
 
     // The width a drawing loop may use: never below 0, so a loop over 1..safewidth(w) runs
     // zero times for a width of 0 or less.
@@ -245,6 +257,8 @@ public:
     void Image3MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
     void Image3MouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     void Panel4MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void BpClick(TObject* Sender); // Bp1..Bp16: the tag is the pattern number
+    void Panel6Click(TObject* Sender);
 
     // Palette messages: the palette's palette is the page's.
     int onQueryNewPalette();

@@ -1,5 +1,6 @@
 // The colour box, the line width, the colour picture and the help panel of the tool palette.
 #include "Dialogs.h"
+#include "Menus.h"
 #include "Pbook.h"
 #include "TImage.h"
 #include "TMemo.h"
@@ -32,7 +33,7 @@ void TForm3::showcfcb() {
     }
     drawbox(Image1);
     if (Pbook1)
-        if (TImage* main = Pbook1->colourBarBox()) drawbox(main);
+        if (Pbook1->Image12) drawbox(Pbook1->Image12);
 }
 
 void TForm3::drawsample(TPaintBox* box) {
@@ -56,8 +57,8 @@ void TForm3::drawsample(TPaintBox* box) {
 
 void TForm3::drawlinwid() {
     if (Pbook1)
-        if (TPaintBox* main = Pbook1->innerWidthSample()) {
-            drawsample(main);
+        if (Pbook1->paintbox1 && Pbook1->InnerColorbar1 && Pbook1->InnerColorbar1->Checked()) {
+            drawsample(Pbook1->paintbox1);
             SpinEdit1->SetValue(linewidth);
         }
     drawsample(paintbox1);
@@ -150,7 +151,7 @@ void TForm3::Image3MouseUp(TObject*, TMouseButton Button, TShiftState, int, int)
         leftcolor = colorunder;
     showcfcb();
     if (gradform1) {
-        gradform1->zeroOffsets();
+        gradform1->offsetr = gradform1->offsetg = gradform1->offsetb = 0;
         gradform1->setcolorstretch();
     }
     showgrad();

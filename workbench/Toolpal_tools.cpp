@@ -85,6 +85,7 @@ void TForm3::do_tool(std::uint8_t code) {
     }
     Screen->SetCursor(crDefault);
     pb.hidePastePanel();
+    pb.panco1->Show();
     pb.clpmap1->SetLeft(0);
     pb.clpmap1->SetTop(0);
     pb.mask1->SetLeft(0);
@@ -272,7 +273,7 @@ void TForm3::BitBtn44Click(TObject*) {
 // Gradient tools: the gradient window comes up with its strip before the tool is chosen.
 void TForm3::pickgradient(int code) {
     if (gradform1) {
-        gradform1->showWindow();
+        gradform1->Show();
         gradform1->setcolorstretch();
     }
     showgrad();

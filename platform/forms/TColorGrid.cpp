@@ -41,10 +41,17 @@ void TColorGrid::SetBackgroundEnabled(bool e) {
     Invalidate();
 }
 
+void TColorGrid::SetGridColumns(int columns) {
+    if (columns != 1 && columns != 2 && columns != 4 && columns != 8 && columns != 16) return;
+    columns_ = columns;
+    Invalidate();
+}
+
 int TColorGrid::CellAt(int x, int y) const {
-    if (x < 0 || y < 0 || x >= Width() || y >= Height() || Width() < 4 || Height() < 4) return -1;
-    int col = x * 4 / Width(), row = y * 4 / Height();
-    return row * 4 + col;
+    const int rows = 16 / columns_;
+    if (x < 0 || y < 0 || x >= Width() || y >= Height() || Width() < columns_ || Height() < rows) return -1;
+    int col = x * columns_ / Width(), row = y * rows / Height();
+    return row * columns_ + col;
 }
 
 bool TColorGrid::HandleEvent(QEvent* e) {
@@ -63,10 +70,11 @@ bool TColorGrid::HandleEvent(QEvent* e) {
 }
 
 void TColorGrid::Paint(QPainter& p, const QRect&) {
-    int cw = Width() / 4, ch = Height() / 4;
+    const int rows = 16 / columns_;
+    int cw = Width() / columns_, ch = Height() / rows;
     p.setFont(widget_->font());
     for (int i = 0; i < 16; ++i) {
-        QRect c((i % 4) * cw, (i / 4) * ch, cw, ch);
+        QRect c((i % columns_) * cw, (i / columns_) * ch, cw, ch);
         p.fillRect(c, ToQColor(kColors[i]));
         p.setPen(ToQColor(clBtnShadow));
         p.drawRect(c.adjusted(0, 0, -1, -1));

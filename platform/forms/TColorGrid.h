@@ -1,7 +1,8 @@
 #pragma once
 #include "Controls.h"
 
-// The 16 standard colours in a 4 x 4 grid: the left button picks the foreground colour, the
+// The 16 standard colours in a grid of 4 x 4 (or, with GridOrdering, 16 x 1, 8 x 2, 2 x 8 or
+// 1 x 16 columns by rows): the left button picks the foreground colour, the
 // right button the background colour; OnChange follows every change, by the user or from code.
 class TColorGrid : public TControl {
 public:
@@ -17,6 +18,9 @@ public:
     TColor ForegroundColor() const { return ColorOf(fg_); }
     TColor BackgroundColor() const { return ColorOf(bg_); }
     static TColor ColorOf(int index);
+    // Columns of the grid: 1, 2, 4, 8 or 16; the rows take the rest.
+    int GridColumns() const { return columns_; }
+    void SetGridColumns(int columns);
     // The cell under a client point, or -1.
     int CellAt(int x, int y) const;
     TNotifyEvent OnChange;
@@ -27,5 +31,6 @@ protected:
 
 private:
     int fg_ = 0, bg_ = 15;
+    int columns_ = 4;
     bool fgEnabled_ = true, bgEnabled_ = true;
 };

@@ -55,6 +55,16 @@ void TTrackBar::SetPosition(int p) {
     FireChange(OnChange);
 }
 
+void TTrackBar::SetSelStart(int v) {
+    selStart_ = v;
+    Invalidate();
+}
+
+void TTrackBar::SetSelEnd(int v) {
+    selEnd_ = v;
+    Invalidate();
+}
+
 void TTrackBar::SetFrequency(int f) {
     frequency_ = f;
     applyTicks();

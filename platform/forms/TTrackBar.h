@@ -31,6 +31,12 @@ public:
     TTickMark TickMarks() const { return tickMarks_; }
     void SetTickMarks(TTickMark t);
 
+    // The selected range, marked along the bar (kept as set; 0 to 0 is no selection).
+    int SelStart() const { return selStart_; }
+    void SetSelStart(int v);
+    int SelEnd() const { return selEnd_; }
+    void SetSelEnd(int v);
+
     TNotifyEvent OnChange;
     QSlider* Slider() const;
 
@@ -38,6 +44,7 @@ private:
     void applyTicks();
     void applyRange();
     int min_ = 0, max_ = 10, position_ = 0, frequency_ = 1, pageSize_ = 2, lineSize_ = 1;
+    int selStart_ = 0, selEnd_ = 0;
     TTrackBarOrientation orientation_ = trHorizontal;
     TTickStyle tickStyle_ = tsAuto;
     TTickMark tickMarks_ = tmBottomRight;
