@@ -70,7 +70,9 @@ bool describe(IconEntry& e) {
     if (e.data.size() < 40 || u32(e.data.data()) < 40 || u32(e.data.data()) > e.data.size()) return false;
     e.width = std::int32_t(u32(e.data.data() + 4));
     e.height = std::int32_t(u32(e.data.data() + 8)) / 2;
-    e.bpp = u16(e.data.data() + 14) * std::max<int>(1, u16(e.data.data() + 12));
+    // Bits times planes, for choosing the richest entry; a hostile header's product is capped.
+    const long long bits = u16(e.data.data() + 14) * std::max<long long>(1, u16(e.data.data() + 12));
+    e.bpp = int(std::min<long long>(bits, 1 << 16));
     return true;
 }
 

@@ -126,6 +126,13 @@ struct CodePage {
     bool lead[256] = {};
     std::mutex m; // the converter keeps state between calls
 
+    CodePage() = default;
+    CodePage(const CodePage&) = delete;
+    CodePage& operator=(const CodePage&) = delete;
+    ~CodePage() {
+        if (cd != iconv_t(-1)) iconv_close(cd);
+    }
+
     char32_t convert(const char* bytes, std::size_t n, bool* incomplete) {
         char in[2] = {bytes[0], n > 1 ? bytes[1] : '\0'};
         char32_t out[4] = {};
