@@ -44,6 +44,7 @@ void TPbook1::wirePage() {
     Resize1->OnClick = [this](TObject* s) { Resize1Click(s); };
     SpeedButton2->OnClick = [this](TObject* s) { SpeedButton2Click(s); };
     SpeedButton54->OnClick = [this](TObject* s) { Resize1Click(s); };
+    SpeedButton53->OnClick = [this](TObject* s) { SpeedButton53Click(s); };
     undoptb1->OnClick = [this](TObject* s) { undoptb1Click(s); };
     redoptb1->OnClick = [this](TObject* s) { redoptb1Click(s); };
     SpeedButton52->OnClick = [this](TObject* s) { SpeedButton52Click(s); };

@@ -140,6 +140,11 @@ public:
     void SpeedButton2Click(TObject* Sender);
     // Shows the help window (modeless); the topic names the caller's page and is not used.
     void dohelp(const std::string& topic);
+    // The animation manager from the upper tool bar (Pbook_animation.cpp).
+    TSpeedButton* SpeedButton53 = nullptr; // "Animation Manager"
+    void SpeedButton53Click(TObject* Sender);
+    // The manual pages (a stand-in in Pbook_pending.cpp until linked programs exist).
+    void SupportServices1Click(TObject* Sender);
 
     // Palette and shell messages.
     HPALETTE GetPalette();

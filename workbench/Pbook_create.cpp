@@ -208,6 +208,7 @@ void TPbook1::createControls() {
     SpeedButton51 = toolBarButton(this, Panel3, "SpeedButton51", "Fader", "Image Fader", 664, 48);
     SpeedButton57 = toolBarButton(this, Panel3, "SpeedButton57", "Text", "Fancy text", 714, 48);
     SpeedButton52 = toolBarButton(this, Panel3, "SpeedButton52", "Movie", "Movie frame handler", 764, 48);
+    SpeedButton53 = toolBarButton(this, Panel3, "SpeedButton53", "Animation", "Animation Manager", 814, 64);
 
     // ---- Status bar StatusBar1 and progress bar bg1 along the bottom (the bar above) ----
     StatusBar1 = make<TStatusBar>(this, this, "StatusBar1");

@@ -37,3 +37,5 @@ void TPbook1::uncheckClipboardHolders() {}
 // Linked programs.
 // Starts the file browser linked in the preferences.
 void TPbook1::SpeedButton8Click(TObject*) {}
+// Opens the manual pages.
+void TPbook1::SupportServices1Click(TObject*) {}

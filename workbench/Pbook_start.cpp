@@ -13,6 +13,7 @@
 #include "TSpinEdit.h"
 #include "TStatusBar.h"
 #include "Zoompic.h"
+#include "animcap.h"
 #include "soundfrm1.h"
 
 #include <filesystem>
@@ -78,6 +79,9 @@ void TPbook1::FormResize(TObject*) {
 void TPbook1::FormClose(TObject*, TCloseAction& Action) {
     savecolors("");
     if (modified && !checktosave()) Action = caNone;
+    // The program ends without closing its other windows: the animation manager's closing
+    // steps (its save prompt among them) run here.
+    if (Action != caNone && AnimCap1) AnimCap1->closeSteps();
 }
 
 bool TPbook1::initpages() {

@@ -93,7 +93,7 @@ void TFileListBox::Update() {
 std::string TFileListBox::FileName() const {
     int i = ItemIndex();
     if (i < 0) return "";
-    return (fs::path(directory_) / FromQString(List()->item(i)->text())).string();
+    return (fs::path(directory_) / Items().Get(i)).string();
 }
 
 TDirectoryListBox::TDirectoryListBox(TComponent* owner, TWinControl* parent) : TListBox(owner, parent) {

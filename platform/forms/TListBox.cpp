@@ -6,6 +6,23 @@
 #include <QSignalBlocker>
 #include <stdexcept>
 
+namespace {
+// An item keeps the bytes it was given, so a name that is not UTF-8 (a file name from another
+// system) comes back unchanged; it shows as UTF-8, with U+FFFD for the bytes that are not.
+QListWidgetItem* makeItem(const std::string& s) {
+    auto* item = new QListWidgetItem(QString::fromUtf8(s.data(), qsizetype(s.size())));
+    item->setData(Qt::UserRole, QByteArray(s.data(), qsizetype(s.size())));
+    return item;
+}
+
+std::string itemBytes(const QListWidgetItem* item) {
+    QVariant v = item->data(Qt::UserRole);
+    if (!v.isValid()) return FromQString(item->text());
+    QByteArray b = v.toByteArray();
+    return std::string(b.constData(), size_t(b.size()));
+}
+} // namespace
+
 class ListItems : public TStrings {
 public:
     explicit ListItems(TListBox* l) : box_(l) {}
@@ -13,11 +30,13 @@ public:
     int Count() const override { return w()->count(); }
     std::string Get(int i) const override {
         checkIndex(i, Count());
-        return FromQString(w()->item(i)->text());
+        return itemBytes(w()->item(i));
     }
     void Put(int i, const std::string& s) override {
         checkIndex(i, Count());
-        w()->item(i)->setText(ToQString(s));
+        QListWidgetItem* item = w()->item(i);
+        item->setText(QString::fromUtf8(s.data(), qsizetype(s.size())));
+        item->setData(Qt::UserRole, QByteArray(s.data(), qsizetype(s.size())));
     }
     void Insert(int i, const std::string& s) override {
         QSignalBlocker block(w());
@@ -25,12 +44,12 @@ public:
             int pos = 0;
             while (pos < Count() && CompareTextNoCase(Get(pos), s) <= 0)
                 ++pos;
-            w()->insertItem(pos, ToQString(s));
+            w()->insertItem(pos, makeItem(s));
             return;
         }
         if (i < 0 || i > Count())
             throw std::out_of_range("List index out of bounds (" + std::to_string(i) + ")");
-        w()->insertItem(i, ToQString(s));
+        w()->insertItem(i, makeItem(s));
     }
     void Delete(int i) override {
         checkIndex(i, Count());
@@ -78,14 +97,15 @@ void TListBox::SetItemIndex(int i) {
     if (i < -1 || i >= items_->Count())
         throw std::out_of_range("List index out of bounds (" + std::to_string(i) + ")");
     if (i == ItemIndex()) return;
-    {
-        QSignalBlocker block(List());
-        List()->setCurrentRow(i);
-        if (!multiSelect_) {
-            List()->clearSelection();
-            if (i >= 0) List()->item(i)->setSelected(true);
-        }
+    QSignalBlocker block(List());
+    // In a multi-select list the current item is only the caret: the marks stay.
+    if (multiSelect_) {
+        List()->setCurrentRow(i, QItemSelectionModel::NoUpdate);
+        return;
     }
+    List()->setCurrentRow(i);
+    List()->clearSelection();
+    if (i >= 0) List()->item(i)->setSelected(true);
 }
 
 void TListBox::SetMultiSelect(bool m) {

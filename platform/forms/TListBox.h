@@ -15,6 +15,7 @@ public:
     ~TListBox() override;
 
     TStrings& Items() { return *items_; }
+    const TStrings& Items() const { return *items_; }
     int ItemIndex() const;
     void SetItemIndex(int i);
     bool MultiSelect() const { return multiSelect_; }
