@@ -477,6 +477,13 @@ public:
     void BitBtn56Click(TObject* Sender);
     void BitBtn57Click(TObject* Sender);
 
+    // The capture box window's frame over the page, and the commands that show that window.
+    TShape* capbox = nullptr;
+    TSpeedButton* SpeedButton17 = nullptr; // "Capture box"
+    TMenuItem* CaptureBox1 = nullptr;      // Edit > "Capture &Box"
+    void SpeedButton17Click(TObject* Sender);
+    void CaptureBox1Click(TObject* Sender);
+
     // Clipboard commands (Pbook_clipboard.cpp).
     TMenuItem *Windowmenu = nullptr, *Freetheclipboard1 = nullptr;
     void wireClipboard(); // binds the Window menu's clipboard item

@@ -168,6 +168,7 @@ void TPbook1::createControls() {
     menuItem(this, Editmenu, "N2", "-");
     Cut1 = menuItem(this, Editmenu, "Cut1", "Cu&t");
     copyallmenu = menuItem(this, Editmenu, "copyallmenu", "&Copy");
+    CaptureBox1 = menuItem(this, Editmenu, "CaptureBox1", "Capture &Box");
     Imagemenu = menuItem(this, MainMenu1->Items(), "Imagemenu", "&Image");
     Resize1 = menuItem(this, Imagemenu, "Resize1", "&Resize");
     Rotate1 = menuItem(this, Imagemenu, "Rotate1", "R&otate");
@@ -209,6 +210,7 @@ void TPbook1::createControls() {
     SpeedButton57 = toolBarButton(this, Panel3, "SpeedButton57", "Text", "Fancy text", 714, 48);
     SpeedButton52 = toolBarButton(this, Panel3, "SpeedButton52", "Movie", "Movie frame handler", 764, 48);
     SpeedButton53 = toolBarButton(this, Panel3, "SpeedButton53", "Animation", "Animation Manager", 814, 64);
+    SpeedButton17 = toolBarButton(this, Panel3, "SpeedButton17", "Box", "Capture box", 880, 40);
 
     // ---- Status bar StatusBar1 and progress bar bg1 along the bottom (the bar above) ----
     StatusBar1 = make<TStatusBar>(this, this, "StatusBar1");
@@ -342,6 +344,12 @@ void TPbook1::createControls() {
     zoomspotimage1->SetBounds(0, 0, 256, 256);
     shpmov = make<TShape>(this, ScrollBox1, "shpmov");
     shpmov->Hide();
+    // The capture box window's frame: its outline lies one pixel outside the area it takes.
+    capbox = make<TShape>(this, ScrollBox1, "capbox");
+    capbox->SetBounds(-1, -1, 202, 202);
+    capbox->BrushRef().Style = bsClear;
+    capbox->Changed();
+    capbox->Hide();
     zmshape1 = make<TShape>(this, ScrollBox1, "zmshape1");
     zmshape1->BrushRef().Style = bsClear;
     zmshape1->Changed();

@@ -17,8 +17,6 @@ void TPbook1::capcircle(int, int, int, int) {}
 void TPbook1::pastecap() {}
 // Captures the area inside the template and ends the template capture.
 void TPbook1::endcappingpaste() {}
-// Hides the capture frame `capbox` over the page.
-void TPbook1::hideCaptureBox() {}
 
 // Floating paste.
 // Starts a floating paste of the clipboard picture.

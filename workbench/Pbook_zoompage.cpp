@@ -2,15 +2,18 @@
 // contents are written as numbered frame files or copied to the clipboard.
 #include "Blit.h"
 #include "ClipboardGuard.h"
+#include "Menus.h"
 #include "Pbook.h"
 #include "PictureWriters.h"
 #include "TBitBtn.h"
 #include "TEdit.h"
 #include "TLabel.h"
 #include "TPanel.h"
+#include "TShape.h"
 #include "TSpeedButton.h"
 #include "TSpinEdit.h"
 #include "Zoompic.h"
+#include "capbox.h"
 #include "dirpathdlg.h"
 
 #include <algorithm>
@@ -33,6 +36,8 @@ void TPbook1::wireZoomPage() {
     zsnum->OnChange = [this](TObject* s) { zsnumChange(s); };
     BitBtn56->OnClick = [this](TObject* s) { BitBtn56Click(s); };
     BitBtn57->OnClick = [this](TObject* s) { BitBtn57Click(s); };
+    SpeedButton17->OnClick = [this](TObject* s) { SpeedButton17Click(s); };
+    CaptureBox1->OnClick = [this](TObject* s) { CaptureBox1Click(s); };
 }
 
 void TPbook1::zposbox(bool fromspins) {
@@ -173,6 +178,18 @@ void TPbook1::zsnumChange(TObject*) {
     const int step = zsnum->Value();
     for (TSpinEdit* e : {zm1spin, spinedit1, SpinEdit2, SpinEdit4, spbox1, spbox2})
         e->SetIncrement(step);
+}
+
+void TPbook1::hideCaptureBox() {
+    capbox->Hide();
+}
+
+void TPbook1::SpeedButton17Click(TObject*) {
+    cappos1->Show();
+}
+
+void TPbook1::CaptureBox1Click(TObject*) {
+    cappos1->Show();
 }
 
 void TPbook1::BitBtn56Click(TObject*) {

@@ -134,3 +134,20 @@ std::string TSpinEdit::GetText() const {
 void TSpinEdit::SetTextValue(const std::string& t) {
     SetValue(parseNumber(t).value_or(min_));
 }
+
+bool TSpinEdit::EditorEnabled() const {
+    return !static_cast<SpinEditBox*>(widget_)->edit()->isReadOnly();
+}
+
+void TSpinEdit::SetEditorEnabled(bool e) {
+    static_cast<SpinEditBox*>(widget_)->edit()->setReadOnly(!e);
+}
+
+int TSpinEdit::MaxLength() const {
+    const int n = static_cast<SpinEditBox*>(widget_)->edit()->maxLength();
+    return n == 32767 ? 0 : n;
+}
+
+void TSpinEdit::SetMaxLength(int n) {
+    static_cast<SpinEditBox*>(widget_)->edit()->setMaxLength(n > 0 ? n : 32767);
+}

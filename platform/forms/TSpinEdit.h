@@ -21,6 +21,12 @@ public:
     void SetIncrement(int i);
     bool ReadOnly() const;
     void SetReadOnly(bool r);
+    // Off: nothing can be typed, the arrows still step the value (ReadOnly stops both).
+    bool EditorEnabled() const;
+    void SetEditorEnabled(bool e);
+    // The most characters that can be typed (0: no limit).
+    int MaxLength() const;
+    void SetMaxLength(int n);
     // Value clamped to the limits (unchanged when there are none).
     int CheckValue(int v) const;
 
