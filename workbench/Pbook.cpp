@@ -24,6 +24,8 @@ TPbook1::TPbook1(TComponent* AOwner) : TForm(AOwner) {
     wireZoom();
     wireZoomPage();
     wireColours();
+    wirePaste();
+    placePageCorner();
     bgprogress.SetBar(bg1);
     SetAcceptFiles(true);
 

@@ -32,6 +32,7 @@ class TBitBtn;
 class TLabel;
 class TPaintBox;
 class TQuillAVIPlay;
+class TSpinButton;
 
 // The main window. It owns the document: the page `ptbox1`, its undo and redo copies, the clip,
 // the floating paste frame, the morph store, and the progress bar every long pass steps. Other
@@ -165,6 +166,16 @@ public:
     void set_t(int t);
     // Page to clipboard; false (after its message) when the clipboard refused.
     bool getcap();
+
+    // Region capture (Pbook_capture.cpp): the lasso, box and ellipse endings, colour replacement,
+    // the colour count and the template capture. Each ending reports whether it captured.
+    bool repcolor(int count);
+    bool recrepcolor(int count);
+    void minirepcolor();
+    void docoreplace();
+    void docolorcount();
+    void pastecap();
+    void endcappingpaste();
     // Save prompt and writers.
     bool checktosave();
     void domysave();
@@ -391,13 +402,71 @@ public:
     void SpeedButton37Click(TObject* Sender);
     void BitBtn45Click(TObject* Sender);
 
+    // Floating paste (Pbook_paste.cpp): the paste panel on the side bar with its three pages,
+    // the paste frame over the page and the tool bar's paste.
+    TSpeedButton* butpaste = nullptr; // "Paste from clipboard"
+    TPanel* pastepanel1 = nullptr;
+    TSpeedButton *SpeedButton28 = nullptr, *SpeedButton30 = nullptr, *SpeedButton13 = nullptr; // "1" "2" "3"
+    TPanel *ppanel = nullptr, *ppanel2 = nullptr, *panelclip = nullptr;
+    // Page "1": done, sizes and moves.
+    TSpeedButton *SpeedButton3 = nullptr, *SpeedButton1 = nullptr, *SpeedButton4 = nullptr,
+                 *SpeedButton5 = nullptr;
+    TSpinButton *pastezoomedit1 = nullptr, *pwedit1 = nullptr, *phedit1 = nullptr, *UDedit1 = nullptr,
+                *LRedit1 = nullptr;
+    TSpeedButton *paste1left = nullptr, *paste1right = nullptr, *paste1up = nullptr, *paste1dn = nullptr;
+    TCheckBox* dragbox1 = nullptr; // "Drag"
+    TLabel* coord1 = nullptr;      // the pointer's page point while pasting
+    // Page "2": the effects.
+    TLabel* Label5 = nullptr; // "Rotate"
+    TSpeedButton* SpeedButton18 = nullptr;
+    TSpinEdit* pasterotedit1 = nullptr;
+    TSpeedButton *flpmirbut = nullptr, *SpeedButton7 = nullptr, *SpeedButton6 = nullptr;
+    TBitBtn *BitBtn19 = nullptr, *BitBtn14 = nullptr;
+    // Page "3": the clipboard holder's commands.
+    TButton* Button1 = nullptr; // "Hold Paste"
+    TBitBtn *BitBtn46 = nullptr, *BitBtn52 = nullptr, *BitBtn43 = nullptr;
+    // The dashed frame around a paste that was just drawn or grabbed, over the page (never in it).
+    TShape* pasteFrameShape = nullptr;
+    void wirePaste();
+    void doapaste();
+    void paste_it();
+    void put_paste();
+    void updateclipsize();
+    void butpasteClick(TObject* Sender);
+    void SpeedButton3Click(TObject* Sender);
+    void SpeedButton1Click(TObject* Sender);
+    void pastezoomedit1DownClick(TObject* Sender);
+    void pastezoomedit1UpClick(TObject* Sender);
+    void pwedit1DownClick(TObject* Sender);
+    void pwedit1UpClick(TObject* Sender);
+    void phedit1DownClick(TObject* Sender);
+    void phedit1UpClick(TObject* Sender);
+    void UDedit1DownClick(TObject* Sender);
+    void UDedit1UpClick(TObject* Sender);
+    void LRedit1DownClick(TObject* Sender);
+    void LRedit1UpClick(TObject* Sender);
+    void paste1leftClick(TObject* Sender);
+    void paste1rightClick(TObject* Sender);
+    void paste1upClick(TObject* Sender);
+    void paste1dnClick(TObject* Sender);
+    void SpeedButton18Click(TObject* Sender);
+    // The page point under the window's client point (7, 74): where a paste is first drawn.
+    TPoint pasteOrigin() const;
+    // The floating paste's position: the origin plus the clip control's left and top.
+    TPoint pastePosition() const;
+    // Sizes the tool bar and the page's left spacer so the unscrolled page's corner lies under the
+    // window's client point (7, 74), whatever height the tabs take in the installed faces.
+    void placePageCorner();
+    class TBevel* pageSpacer = nullptr;
+    // A paste is live from its drawing until the paste panel is next hidden; while none is, the
+    // panel's commands leave the page alone (its undo image may be long out of date).
+    bool pasteLive();
+    // Hides the paste panel and shows the colour bar's side panel again; the paste stays.
+    void hidePastePanel();
+
     // Operations of units not built yet that the palette and the tool panel call (stand-ins in
     // Pbook_pending.cpp until they exist).
-    void doapaste();
-    void pastecap();
-    void endcappingpaste();
     void hideCaptureBox();
-    void hidePastePanel();
     void uncheckClipboardHolders();
 
     // Zoom spot and zoom view (Pbook_zoom.cpp): a magnified square of the page edited in its
@@ -498,6 +567,16 @@ public:
     void Freetheclipboard1Click(TObject* Sender);
 
 private:
+    void drawPasteAt(TPoint at); // mask then clip, at the clip's own or the drawn size
+    void showPasteFrame(TPoint at);
+    void hidePasteFrame();
+    void movePaste(int dx, int dy);
+    void stepPasteSize(int& delta, int by);
+    bool pastelive_ = false;
+    bool polyfull_ = false; // the point list's last vertex is drawn and will be replaced
+    enum TCaptureShape { captureBox, captureLasso, captureEllipse };
+    bool captureregion(TCaptureShape shape, int count, TRect drag);
+    bool captureending(bool box, bool standardshape);
     void moverlook();
     void gradfill(int X, int Y, bool vertical); // Hdogradfill and Vdogradfill
     void fillbrush();

@@ -8,6 +8,7 @@
 #include "Menus.h"
 #include "Mylabel.h"
 #include "Pbook.h"
+#include "TBevel.h"
 #include "TBitBtn.h"
 #include "TButton.h"
 #include "TCheckBox.h"
@@ -23,12 +24,14 @@
 #include "TScrollBox.h"
 #include "TShape.h"
 #include "TSpeedButton.h"
+#include "TSpinButton.h"
 #include "TSpinEdit.h"
 #include "TStatusBar.h"
 #include "TTimer.h"
 #include "Toolpal_glyphs.h"
 #include "Zoompic.h"
 
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -190,7 +193,10 @@ void TPbook1::createControls() {
     // ---- Upper tool bar Panel3: buttons left to right ----
     Panel3 = make<TPanel>(this, this, "Panel3");
     Panel3->SetAlign(alTop);
-    Panel3->SetHeight(30);
+    // The tool bar's height and the page's left spacer put the unscrolled page's top-left corner
+    // under the window's client point (7, 74), where a floating paste is first drawn
+    // (placePageCorner measures the tabs once the faces are known).
+    Panel3->SetHeight(47);
     SpeedButton2 = toolBarButton(this, Panel3, "SpeedButton2", "New", "New Page", 4, 72);
     SpeedButton54 = toolBarButton(this, Panel3, "SpeedButton54", "Resize", "Resize image", 78, 72);
     butzoomspot = toolBarButton(this, Panel3, "butzoomspot", "Zoom", "Zoom an area", 152, 60);
@@ -204,6 +210,7 @@ void TPbook1::createControls() {
     pbpastetobut1->SetEnabled(false); // until a clip goes to the clipboard
     SpeedButton46 =
         toolBarButton(this, Panel3, "SpeedButton46", "Copy", "Copy entire page to clipboard", 514, 48);
+    butpaste = toolBarButton(this, Panel3, "butpaste", "Paste", "Paste from clipboard", 922, 48);
     SpeedButton44 = toolBarButton(this, Panel3, "SpeedButton44", "Palette", "Load tool palette", 564, 48);
     SpeedButton50 = toolBarButton(this, Panel3, "SpeedButton50", "Print", "Print and Fax Manager", 614, 48);
     SpeedButton51 = toolBarButton(this, Panel3, "SpeedButton51", "Fader", "Image Fader", 664, 48);
@@ -267,6 +274,117 @@ void TPbook1::createControls() {
     butpfrm->SetBounds(42, 264, 36, 22);
     butpfrm->SetCaption("Show");
     hint(butpfrm, "Color Display");
+    // The paste panel takes turns with the palette panel in one place below the holder.
+    pastepanel1 = make<TPanel>(this, CoolBar1, "pastepanel1");
+    pastepanel1->SetCaption("");
+    pastepanel1->SetBounds(10, 136, 65, 352);
+    pastepanel1->Hide();
+    auto pasteTab = [this](const char* name, const char* caption, int left) {
+        TSpeedButton* b = make<TSpeedButton>(this, pastepanel1, name);
+        b->SetCaption(caption);
+        b->SetBounds(left, 1, 20, 18);
+        b->SetGroupIndex(88);
+        return b;
+    };
+    SpeedButton28 = pasteTab("SpeedButton28", "1", 2);
+    SpeedButton28->SetDown(true);
+    SpeedButton30 = pasteTab("SpeedButton30", "2", 22);
+    SpeedButton13 = pasteTab("SpeedButton13", "3", 42);
+    auto pastePage = [this](const char* name) {
+        TPanel* p = make<TPanel>(this, pastepanel1, name);
+        p->SetCaption("");
+        p->SetBounds(0, 20, 65, 332);
+        return p;
+    };
+    ppanel = pastePage("ppanel");
+    ppanel2 = pastePage("ppanel2");
+    ppanel2->Hide();
+    panelclip = pastePage("panelclip");
+    panelclip->Hide();
+    auto pasteButton = [this](TWinControl* page, const char* name, const char* caption, const char* h,
+                              int left, int top, int width) {
+        TSpeedButton* b = make<TSpeedButton>(this, page, name);
+        b->SetBounds(left, top, width, 20);
+        b->SetCaption(caption);
+        if (*h) hint(b, h);
+        return b;
+    };
+    auto pasteLabel = [this](TWinControl* page, const char* name, const char* caption, int left, int top) {
+        TLabel* l = make<TLabel>(this, page, name);
+        l->SetCaption(caption);
+        l->SetBounds(left, top, 22, 13);
+        return l;
+    };
+    auto pasteSpin = [this](const char* name, const char* h, int left, int top) {
+        TSpinButton* s = make<TSpinButton>(this, ppanel, name);
+        s->SetBounds(left, top, 17, 22);
+        hint(s, h);
+        return s;
+    };
+    // -- Page "1", ppanel --
+    SpeedButton3 = pasteButton(ppanel, "SpeedButton3", "Done", "Done Pasteing", 2, 2, 61);
+    SpeedButton1 = pasteButton(ppanel, "SpeedButton1", "Initial Size", "Original size and shape", 2, 24, 61);
+    SpeedButton4 = pasteButton(ppanel, "SpeedButton4", "1/2", "Half Size", 2, 46, 30);
+    SpeedButton5 = pasteButton(ppanel, "SpeedButton5", "x2", "Twice Size", 33, 46, 30);
+    pasteLabel(ppanel, "labpastesize", "Size", 2, 68);
+    pasteLabel(ppanel, "labpastew", "W", 26, 68);
+    pasteLabel(ppanel, "labpasteh", "H", 46, 68);
+    pastezoomedit1 = pasteSpin("pastezoomedit1", "Change Size of Clip", 4, 81);
+    pwedit1 = pasteSpin("pwedit1", "Change Width of Clip", 24, 81);
+    phedit1 = pasteSpin("phedit1", "Change Height of Clip", 44, 81);
+    pasteLabel(ppanel, "labpastelr", "L/R", 4, 105);
+    pasteLabel(ppanel, "labpasteud", "U/D", 36, 105);
+    LRedit1 = pasteSpin("LRedit1", "Move Clip Left / Right 10", 8, 118);
+    UDedit1 = pasteSpin("UDedit1", "Move Clip Up / Down 10", 40, 118);
+    paste1left = pasteButton(ppanel, "paste1left", "<", "Move Clip Left 1", 2, 142, 15);
+    paste1up = pasteButton(ppanel, "paste1up", "^", "Move Clip up 1", 17, 142, 15);
+    paste1dn = pasteButton(ppanel, "paste1dn", "v", "Move Clip Down 1", 32, 142, 15);
+    paste1right = pasteButton(ppanel, "paste1right", ">", "Move Clip Right 1", 47, 142, 15);
+    dragbox1 = make<TCheckBox>(this, ppanel, "dragbox1");
+    dragbox1->SetBounds(4, 164, 59, 17);
+    dragbox1->SetCaption("Drag");
+    hint(dragbox1, "Don't erase Previous while dragging");
+    coord1 = make<TLabel>(this, ppanel, "coord1");
+    coord1->SetBounds(4, 184, 59, 13);
+    coord1->SetCaption("120:45");
+    coord1->Hide();
+    // -- Page "2", ppanel2 --
+    Label5 = make<TLabel>(this, ppanel2, "Label5");
+    Label5->SetBounds(2, 4, 40, 13);
+    Label5->SetCaption("Rotate");
+    SpeedButton18 = pasteButton(ppanel2, "SpeedButton18", "Turn", "Rotate Clip", 2, 20, 30);
+    pasterotedit1 = make<TSpinEdit>(this, ppanel2, "pasterotedit1");
+    pasterotedit1->SetBounds(33, 20, 30, 20);
+    pasterotedit1->SetMinValue(0);
+    pasterotedit1->SetMaxValue(360);
+    pasterotedit1->SetValue(15);
+    hint(pasterotedit1, "Degree of Rotation ");
+    flpmirbut = pasteButton(ppanel2, "flpmirbut", "Mirror", "Mirror Clip Image", 2, 46, 61);
+    SpeedButton7 = pasteButton(ppanel2, "SpeedButton7", "Light", "Light Imprint Clip on Surface", 2, 68, 61);
+    SpeedButton6 = pasteButton(ppanel2, "SpeedButton6", "Dark", "Dark Imprint Clip on Surface", 2, 90, 61);
+    auto effectButton = [this](const char* name, const char* caption, const char* h, int top) {
+        TBitBtn* b = make<TBitBtn>(this, ppanel2, name);
+        b->SetBounds(2, top, 61, 22);
+        b->SetCaption(caption);
+        hint(b, h);
+        return b;
+    };
+    BitBtn19 = effectButton("BitBtn19", "Emboss", "Emboss", 112);
+    BitBtn14 = effectButton("BitBtn14", "Shadow", "Drop Shadow", 136);
+    // -- Page "3", panelclip --
+    Button1 = make<TButton>(this, panelclip, "Button1");
+    Button1->SetBounds(2, 2, 61, 22);
+    Button1->SetCaption("Hold Paste");
+    auto holderButton = [this](const char* name, const char* caption, const char* h, int top) {
+        TBitBtn* b = make<TBitBtn>(this, panelclip, name);
+        b->SetBounds(2, top, 61, 22);
+        b->SetCaption(caption);
+        hint(b, h);
+        return b;
+    };
+    BitBtn46 = holderButton("BitBtn46", "Save", "Save Clipboard", 26);
+    BitBtn52 = holderButton("BitBtn52", "Clear", "New Clipboard", 50);
+    BitBtn43 = holderButton("BitBtn43", "Load", "Load clip as main image", 74);
     zmpanel1 = make<TPanel>(this, CoolBar1, "zmpanel1");
     zmpanel1->SetBounds(2, 136, 82, 238);
     zmpanel1->SetCaption("");
@@ -332,6 +450,10 @@ void TPbook1::createControls() {
     TabSheet5 = tab("TabSheet5", "Add ons");
 
     // ---- Paint tab: the scroll box ScrollBox1 with the page and its companions ----
+    pageSpacer = make<TBevel>(this, TabSheet1, "pageSpacer");
+    pageSpacer->SetShape(bsSpacer);
+    pageSpacer->SetAlign(alLeft);
+    pageSpacer->SetWidth(3);
     ScrollBox1 = make<TScrollBox>(this, TabSheet1, "ScrollBox1");
     ScrollBox1->SetAlign(alClient);
     ptbox1 = make<TImage>(this, ScrollBox1, "ptbox1");
@@ -365,6 +487,12 @@ void TPbook1::createControls() {
     SpeedButton60 = make<TSpeedButton>(this, panelzoomspot, "SpeedButton60");
     SpeedButton60->SetBounds(140, 8, 110, 25);
     SpeedButton60->SetCaption("Cancel");
+    // The paste frame lets the mouse through to the page, whose handlers drag the paste.
+    pasteFrameShape = make<TShape>(this, ScrollBox1, "pasteFrameShape");
+    pasteFrameShape->PenRef() = TPen{clBlack, 2, psDash, pmCopy};
+    pasteFrameShape->BrushRef().Style = bsClear;
+    pasteFrameShape->Widget()->setAttribute(Qt::WA_TransparentForMouseEvents);
+    pasteFrameShape->Hide();
     // The Bezier handles lie over the page, hidden until a curve is placed.
     TShape** handles[] = {&s1, &s2, &s3, &s4};
     const char* handleNames[] = {"s1", "s2", "s3", "s4"};

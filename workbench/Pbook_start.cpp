@@ -50,6 +50,7 @@ void TPbook1::dostart() {
 void TPbook1::FormShow(TObject*) {
     // The window's first appearance is a resize on the platform, which shows the page size.
     FormResize(this);
+    placePageCorner();
     const std::string film = "bin\\logo1.avi";
     if (ProgramFolder::FileExists(film)) {
         try {

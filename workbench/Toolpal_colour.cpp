@@ -179,7 +179,11 @@ void TForm3::BitBtn37Click(TObject*) {
 
 void TForm3::BitBtn24Click(TObject*) {
     if (Pbook1 && Pbook1->cappaste) {
-        Pbook1->endcappingpaste();
+        // Over a paste that never started, the undo image is stale: capture nothing.
+        if (Pbook1->pasteLive())
+            Pbook1->endcappingpaste();
+        else
+            Pbook1->cappaste = false;
         Memo1->Lines().SetStrings({"The solid white", "block is normal.", " ", "Line patterns are",
                                    "transparent.", " ", "Bitmap patterns", "are in the Bin", "subdirectory.",
                                    "To create one:", "\"Paste to file\" a", "small true color", "bitmap,",

@@ -1,6 +1,7 @@
 // The styled-text maker's window: each side-panel control sets its property of the label, and
 // "Copy" puts the text on white onto the clipboard and closes.
 #include "OrvantaFixture.h"
+#include "mydialog.h"
 
 #include "Clipboard.h"
 #include "Clpfrm.h"
@@ -126,11 +127,12 @@ TEST_F(TextMakerTest, CopyPutsTheTextOnWhiteOnTheClipboardAndCloses) {
     EXPECT_EQ(got.GetPixel(0, 0), clWhite);
     EXPECT_LT(countColour(got, clWhite), got.Width() * got.Height());
 
-    // A held clipboard: the notice, and the window still closes.
+    // A held clipboard: the notice; the paste then cannot read it, says so and ends the command.
     f.Show();
     board->SetHeldByOtherProgram(true);
-    f.SpeedButton8->Click();
-    EXPECT_FALSE(f.Visible());
+    ModalSeam().QueueScript<Tmydialog1>([](Tmydialog1& d) { d.b1->Click(); });
+    EXPECT_THROW(f.SpeedButton8->Click(), EAbort);
+    f.Close();
     EXPECT_TRUE(clpform1->Visible());
     clpform1->Hide();
     board->SetHeldByOtherProgram(false);
