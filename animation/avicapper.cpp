@@ -278,7 +278,7 @@ void TAVICAP::BitBtn6Click(TObject*) {
         AVI->Seek(k - 1);
         capit();
         try {
-            WriteBmpPicture(Image2->Picture().Bitmap(), base + FrameNumberText(k - 1) + ".bmp");
+            WriteBmpPicture(Image2->Picture().Bitmap(), frameFileName(base, k - 1));
         } catch (const std::exception& e) {
             // A cut dump must not look finished: say why it ended; the files written stay.
             Application->HandleException(e);

@@ -201,7 +201,7 @@ void Tcappos1::BitBtn1Click(TObject*) {
 void Tcappos1::BitBtn3Click(TObject*) {
     const TBitmap grabbed = grab();
     if (grabbed.Empty()) return;
-    SavePictureDialog1->SetFileName(Edit1->Text() + FrameNumberText(SpinEdit5->Value()) + ".bmp");
+    SavePictureDialog1->SetFileName(frameFileName(Edit1->Text(), SpinEdit5->Value()));
     if (!SavePictureDialog1->Execute()) return;
     SpinEdit5->SetValue(SpinEdit5->Value() + 1);
     WriteBmpPicture(grabbed, SavePictureDialog1->FileName());

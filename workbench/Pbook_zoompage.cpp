@@ -79,7 +79,7 @@ void TPbook1::zsizebox() {
 std::string TPbook1::getzmname() {
     const int n = zspin1->Value();
     zspin1->SetValue(n + 1);
-    return zlabel1->Caption() + zedit1->Text() + FrameNumberText(n) + ".bmp";
+    return frameFileName(zlabel1->Caption() + zedit1->Text(), n);
 }
 
 TBitmap TPbook1::zoomboxrender() {

@@ -42,6 +42,10 @@ std::string FrameNumberText(int n) {
     return std::to_string(n);
 }
 
+std::string frameFileName(const std::string& prefix, int n) {
+    return prefix + FrameNumberText(n) + ".bmp";
+}
+
 void WriteBmpPicture(const TBitmap& bmp, const std::string& fileName) {
     const std::vector<std::uint8_t> bytes = WriteBmp(bmp);
     writeFileReplacing(fileName, bytes);

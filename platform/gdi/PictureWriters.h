@@ -28,6 +28,9 @@ std::string QuickSaveName(const std::string& caption);
 // The number part of a numbered frame file: padded with zeros to three digits below 100
 // ("009", "099"), written plainly from 100 up. Every frame writer names its files with it.
 std::string FrameNumberText(int n);
+// The whole name of numbered frame file n: prefix + its number + ".bmp" ("clip", 7 gives
+// "clip007.bmp"). The prefix may carry a folder.
+std::string frameFileName(const std::string& prefix, int n);
 
 // The bitmap in Windows BMP format, whatever the name's extension.
 void WriteBmpPicture(const TBitmap& bmp, const std::string& fileName);
