@@ -28,6 +28,22 @@
 #include "velmorafrm.h"
 #include "wiz1.h"
 
+#include "RealEvents.h"
+#include "TCheckBox.h"
+#include "TComboBox.h"
+#include "TEdit.h"
+#include "TListBox.h"
+#include "TPageControl.h"
+#include "TRadioGroup.h"
+#include "TSpinEdit.h"
+#include "TTrackBar.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <functional>
+#include <map>
+#include <type_traits>
+
 #include <fstream>
 #include <set>
 #include <string>
@@ -443,6 +459,244 @@ TEST_F(Quickview, OpeningAnOpenScreenBringsItForwardAndAClosedOneReturnsWhereItW
     EXPECT_EQ(wizfrm->Top(), 50);
     wizfrm->OnShow = nullptr;
     wizfrm->CenterOnScreen();
+}
+
+// Whatever lies beside the program under the readme's name, the start window opens; a file whose
+// name differs only in case is the readme.
+TEST_F(Quickview, AnyReadmeLeavesTheStartWindowWorking) {
+    const std::string junk("\x00\xff{\\rtf1\\bin99999 \x01\x02}}}\\par{", 22);
+    struct Row {
+        const char* what;
+        const char* name;
+        std::string bytes; // a folder when empty and `folder`
+        bool folder;
+        const char* firstLine; // null: not checked
+    };
+    const Row rows[] = {
+        {"upper-case name", "README.RTF", "{\\rtf1\\ansi Shouted\\par}", false, "Shouted"},
+        {"truncated", "Readme.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Ar", false, nullptr},
+        {"unbalanced groups", "Readme.rtf", "}}}{\\rtf1 Text\\par", false, nullptr},
+        {"control bytes", "Readme.rtf", junk, false, nullptr},
+        {"empty", "Readme.rtf", "", false, nullptr},
+        {"a folder of that name", "Readme.rtf", "", true, "Velmora Quickview"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        mn->RichEdit1->Lines().SetText("Velmora Quickview");
+        const auto path = folder->path() / r.name;
+        if (r.folder)
+            std::filesystem::create_directory(path);
+        else
+            std::ofstream(path, std::ios::binary) << r.bytes;
+        mn->Show();
+        EXPECT_TRUE(mn->Visible());
+        if (r.firstLine) {
+            ASSERT_GE(mn->RichEdit1->Lines().Count(), 1);
+            EXPECT_EQ(mn->RichEdit1->Lines()[0], r.firstLine);
+        }
+        mn->BitBtn1->Click();
+        EXPECT_TRUE(Mainfrm->Visible());
+        mn->Hide();
+        mn->SetWindowState(wsNormal);
+        Mainfrm->Hide();
+        std::filesystem::remove_all(path);
+    }
+}
+
+// A minimised window opened again comes back as it was, the same window, without showing anew.
+TEST_F(Quickview, AMinimisedWindowOpenedAgainComesBack) {
+    struct Row {
+        const char* what;
+        TCustomForm* form;
+        std::function<void()> open; // as the user opens it again
+    };
+    const Row rows[] = {
+        {"main window by Start Here", Mainfrm, [] { mn->BitBtn1->Click(); }},
+        {"animation manager", AnimCap1, [] { Mainfrm->AnimationManager1->Click(); }},
+        {"HTML editor", MainForm, [] { Mainfrm->SpeedButton13->Click(); }},
+        {"image browser", picform1, [] { Mainfrm->SpeedButton3->Click(); }},
+        {"media player", Soundfrm, [] { Mainfrm->butsoundrec->Click(); }},
+        {"project manager", seriesfrm2, [] { Mainfrm->OpenProject1->Click(); }},
+        {"play-list player", Soundfrm2, [] { Mainfrm->BitBtn5->Click(); }},
+        {"frame composition", framecomposerfrm, [] { Mainfrm->SequenceEditor1->Click(); }},
+        {"frame editor", editframefrm, [] { framecomposerfrm->SpeedButton8->Click(); }},
+    };
+    mn->Show();
+    Mainfrm->Show();
+    const size_t forms = Application->Forms().size();
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        r.open();
+        ASSERT_TRUE(r.form->Visible());
+        EXPECT_TRUE(r.form->BorderIcons() & biMinimize) << "it has a minimise box";
+        int shows = 0;
+        r.form->OnShow = [&](TObject*) { ++shows; };
+        if (r.form == Mainfrm)
+            Mainfrm->SpeedButton4->Click();
+        else
+            r.form->SetWindowState(wsMinimized);
+        ASSERT_EQ(r.form->WindowState(), wsMinimized);
+        r.open();
+        EXPECT_EQ(r.form->WindowState(), wsNormal);
+        EXPECT_FALSE(r.form->Window()->isMinimized());
+        EXPECT_TRUE(r.form->Visible());
+        EXPECT_EQ(shows, 0) << "still open: no second show";
+        EXPECT_EQ(Application->Forms().size(), forms) << "no second instance";
+        r.form->OnShow = nullptr;
+    }
+    EXPECT_TRUE(ModalSeam().Log().empty());
+}
+
+// Each window centres itself when made: halves truncated toward zero, left of the screen's edge
+// when the screen is narrower than the window.
+TEST_F(Quickview, WindowsCentreThemselvesOnAnyScreenSize) {
+    struct Made {
+        std::string name;
+        TRect bounds;
+    };
+    // A fresh instance of the window made as the program makes it, on the current screen.
+    auto make = [](auto* sample) {
+        using Form = std::remove_pointer_t<decltype(sample)>;
+        auto* f = new Form();
+        if (f->OnCreate) f->OnCreate(f);
+        Made m{f->Name(), f->BoundsRect()};
+        delete f;
+        return m;
+    };
+    auto all = [&] {
+        return std::vector<Made>{
+            make(mn),         make(Mainfrm),          make(Aboutform),    make(AnimCap1),
+            make(Helpfrm),    make(listcpy2),         make(prepforproj),  make(Screengrabberfrm),
+            make(MainForm),   make(picform1),         make(Soundfrm),     make(wizfrm),
+            make(seriesfrm2), make(preference1),      make(Soundfrm2),    make(bkgfrm),
+            make(sprform),    make(framecomposerfrm), make(editframefrm), make(newtargetfrm)};
+    };
+    struct Size {
+        int w, h;
+        TPoint mn; // where the start window goes
+    };
+    const Size sizes[] = {
+        {1024, 768, {279, 231}}, {1023, 767, {278, 230}}, {800, 601, {167, 147}},
+        {400, 300, {-33, -3}},   {201, 99, {-133, -104}},
+    };
+    bool oddWindow = false;
+    for (const Size& s : sizes) {
+        SCOPED_TRACE(std::to_string(s.w) + " x " + std::to_string(s.h));
+        Screen->SetSize(s.w, s.h);
+        std::vector<Made> made = all();
+        EXPECT_EQ(made[0].bounds, Bounds(s.mn.x, s.mn.y, 466, 307));
+        for (const Made& m : made) {
+            const int w = m.bounds.Width(), h = m.bounds.Height();
+            oddWindow = oddWindow || w % 2 || h % 2;
+            EXPECT_EQ(m.bounds.Left, s.w / 2 - w / 2) << m.name;
+            EXPECT_EQ(m.bounds.Top, s.h / 2 - h / 2) << m.name;
+        }
+    }
+    Screen->SetSize(1024, 768);
+    EXPECT_TRUE(oddWindow) << "some window of odd size, so the halves are truncated";
+}
+
+TEST_F(Quickview, StripButtonsAndStartHereShowTheirGlyphAboveTheCaption) {
+    struct Row {
+        TBitBtn* button;
+        const char* caption;
+        const char* hint;
+    };
+    const Row rows[] = {
+        {Mainfrm->butmovie, "Movie Editor", "Launch the Movie Editor"},
+        {Mainfrm->buttrans, "Special Effects", "Launch the special effects manager"},
+        {Mainfrm->butsoundrec, "Sound Record", "Launch Sound Recorder"},
+        {Mainfrm->BitBtn5, "Movie Player", "Launch media player"},
+        {Mainfrm->BitBtn7, "Media Player", "Link to the Windows media player"},
+        {Mainfrm->but1, "Utility One", "User defined button"},
+        {Mainfrm->but2, "Utility Two", "User defined button"},
+        {Mainfrm->but3, "Utility Three", "User defined button"},
+        {Mainfrm->but4, "Utility Four", "User defined button"},
+        {mn->BitBtn1, "Start Here", "Open the Velmora main window"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.caption);
+        EXPECT_EQ(r.button->Caption(), r.caption);
+        EXPECT_EQ(r.button->Hint(), r.hint);
+        EXPECT_TRUE(r.button->ShowHint());
+        EXPECT_EQ(r.button->Layout(), blGlyphTop);
+        EXPECT_FALSE(r.button->Glyph().Empty());
+    }
+    for (int i = 0; i < Mainfrm->panbut->ControlCount(); ++i)
+        EXPECT_NE(dynamic_cast<TBitBtn*>(Mainfrm->panbut->Controls(i)), nullptr) << "only the nine";
+    EXPECT_EQ(Mainfrm->panbut->ControlCount(), 9);
+}
+
+// Menus, lists, combos, spins, track bars, check boxes, radio groups, edits and tabs of every
+// screen: the user may work them all, and none opens a window or a message.
+TEST_F(Quickview, EveryMenuListComboSpinTrackCheckAndTabOfTheScreensStartsNothing) {
+    std::map<std::string, int> worked;
+    auto doubleClick = [](TListBox* list) {
+        QWidget* view = list->List()->viewport();
+        QPoint at = list->List()->visualItemRect(list->List()->item(0)).center();
+        realevents::click(view, at);
+        realevents::send(view, QEvent::MouseButtonDblClick, at, Qt::LeftButton);
+        realevents::send(view, QEvent::MouseButtonRelease, at, Qt::LeftButton);
+    };
+    for (TCustomForm* screen : screens()) {
+        hideScreens();
+        screen->Show();
+        QApplication::processEvents();
+        for (int i = 0; i < screen->ComponentCount(); ++i) {
+            TComponent* c = screen->Components(i);
+            std::string kind;
+            if (auto* m = dynamic_cast<TMenuItem*>(c)) {
+                if (m->Count() || m->Caption() == "-") continue;
+                m->Click();
+                kind = "menu item";
+            } else if (auto* l = dynamic_cast<TListBox*>(c)) {
+                if (!l->Visible() || !l->Items().Count()) continue;
+                doubleClick(l);
+                kind = "list";
+            } else if (auto* cb = dynamic_cast<TComboBox*>(c)) {
+                cb->SetItemIndex((cb->ItemIndex() + 1) % cb->Items().Count());
+                kind = "combo";
+            } else if (auto* s = dynamic_cast<TSpinEdit*>(c)) {
+                s->SetValue(s->Value() + 1);
+                kind = "spin";
+            } else if (auto* t = dynamic_cast<TTrackBar*>(c)) {
+                t->SetPosition(t->Position() + 1);
+                kind = "track bar";
+            } else if (auto* k = dynamic_cast<TCheckBox*>(c)) {
+                if (!k->Visible()) continue;
+                const bool was = k->Checked();
+                realevents::click(k, QPoint(6, k->Height() / 2));
+                EXPECT_NE(k->Checked(), was) << "the user's click reached " << k->Name();
+                kind = "check box";
+            } else if (auto* r = dynamic_cast<TRadioGroup*>(c)) {
+                r->SetItemIndex((r->ItemIndex() + 1) % r->Items().Count());
+                kind = "radio group";
+            } else if (auto* e = dynamic_cast<TEdit*>(c)) {
+                e->SetText(e->Text() + "x");
+                kind = "edit";
+            } else if (auto* p = dynamic_cast<TPageControl*>(c)) {
+                for (int page = p->PageCount() - 1; page >= 0; --page)
+                    p->SelectPage(p->Pages(page));
+                kind = "tabs";
+            } else {
+                continue;
+            }
+            ++worked[kind];
+            EXPECT_EQ(visibleScreens(), std::set<TCustomForm*>{screen}) << screen->Name() << "." << c->Name();
+        }
+    }
+    for (auto [kind, least] : std::map<std::string, int>{{"menu item", 54},
+                                                         {"list", 17},
+                                                         {"combo", 9},
+                                                         {"spin", 10},
+                                                         {"track bar", 6},
+                                                         {"check box", 25},
+                                                         {"radio group", 3},
+                                                         {"edit", 20},
+                                                         {"tabs", 3}})
+        EXPECT_GE(worked[kind], least) << kind;
+    EXPECT_TRUE(ModalSeam().Log().empty());
+    EXPECT_FALSE(Mainfrm->Visible());
 }
 
 // Last: it ends the program.
