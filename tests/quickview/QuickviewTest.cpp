@@ -649,6 +649,13 @@ TEST_F(Quickview, StripButtonsAndStartHereShowTheirGlyphAboveTheCaption) {
 // screen: the user may work them all, and none opens a window or a message.
 TEST_F(Quickview, EveryMenuListComboSpinTrackCheckAndTabOfTheScreensStartsNothing) {
     std::map<std::string, int> worked;
+    auto folderFiles = [] {
+        std::set<std::filesystem::path> out;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(folder->path()))
+            out.insert(e.path());
+        return out;
+    };
+    const auto filesBefore = folderFiles();
     auto doubleClick = [](TListBox* list) {
         QWidget* view = list->List()->viewport();
         QPoint at = list->List()->visualItemRect(list->List()->item(0)).center();
@@ -715,6 +722,7 @@ TEST_F(Quickview, EveryMenuListComboSpinTrackCheckAndTabOfTheScreensStartsNothin
         EXPECT_GE(worked[kind], least) << kind;
     EXPECT_TRUE(ModalSeam().Log().empty());
     EXPECT_FALSE(Mainfrm->Visible());
+    EXPECT_EQ(folderFiles(), filesBefore) << "the quick view writes nothing";
 }
 
 // Last: it ends the program.
