@@ -4,7 +4,7 @@ JOBS     ?= $(shell nproc)
 CMAKE_FLAGS ?= -DORVANTA_WERROR=ON
 # The tests a sanitizer build needs: the readers' hostile-input and fuzz tests (labels hostile,
 # fuzz) and those that start a thread (label tsan).
-ASAN_TARGETS := codecs_tests codecs_fuzz rtf_tests rtf_fuzz media_tests media_fuzz
+ASAN_TARGETS := codecs_tests codecs_fuzz rtf_tests rtf_fuzz media_tests media_fuzz ole_tests
 TSAN_TARGETS := media_tests aviplay_tests aviplay_stress toolpal_tests orvanta_startup_test
 SANITIZER_DIR := $(CURDIR)/tools/sanitizers
 

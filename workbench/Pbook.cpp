@@ -25,6 +25,7 @@ TPbook1::TPbook1(TComponent* AOwner) : TForm(AOwner) {
     wireZoomPage();
     wireColours();
     wirePaste();
+    wireLinks();
     placePageCorner();
     bgprogress.SetBar(bg1);
     SetAcceptFiles(true);

@@ -1,12 +1,14 @@
 #pragma once
 #include "Forms.h"
 #include "Geometry.h"
+#include "OleContainer.h"
 #include "PageProgress.h"
 #include "RangeArray.h"
 #include "TBitmap.h"
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -144,8 +146,6 @@ public:
     // The animation manager from the upper tool bar (Pbook_animation.cpp).
     TSpeedButton* SpeedButton53 = nullptr; // "Animation Manager"
     void SpeedButton53Click(TObject* Sender);
-    // The manual pages (a stand-in in Pbook_pending.cpp until linked programs exist).
-    void SupportServices1Click(TObject* Sender);
 
     // Palette and shell messages.
     HPALETTE GetPalette();
@@ -379,7 +379,6 @@ public:
     void Vdogradboxfill(int X1, int Y1, int X2, int Y2);
     void Hdogradrectfill(int X1, int Y1, int X2, int Y2);
     void nudgeselection(int X, int Y, int code, int W, int H);
-    void SpeedButton8Click(TObject* Sender); // the file-browser link
 
     // Effects on the page (Pbook_effects.cpp): blends and brightness steps, flip and mirror, the
     // video filter panel on the Paint tab.
@@ -553,6 +552,38 @@ public:
     void SpeedButton17Click(TObject* Sender);
     void CaptureBox1Click(TObject* Sender);
 
+    // Linked programs and manual pages (Pbook_links.cpp): the "Add ons" and "Making Movies"
+    // menus, the Help menu's manual items, the "Add ons" tab's buttons and the file browser.
+    TMenuItem *Addons1 = nullptr, *velmora1 = nullptr, *utility1 = nullptr, *utility2 = nullptr,
+              *utility3 = nullptr, *utility4 = nullptr;
+    TMenuItem *MakingMovies1 = nullptr, *MoviesontheWWW1 = nullptr, *CreatingAnimation1 = nullptr;
+    TMenuItem *Helpmenu = nullptr, *SupportServices1 = nullptr, *OnlineManual1 = nullptr;
+    TSpeedButton* SpeedButton8 = nullptr; // "Launch your file browser"
+    TSpeedButton *butpref1 = nullptr, *butpref2 = nullptr, *butpref3 = nullptr, *butpref4 = nullptr;
+    TSpeedButton* SpeedButton34 = nullptr; // shows the preferences
+    TSpeedButton* SpeedButton65 = nullptr; // the manual's contents
+    // The manual's contents page, the file browser, the movies and the animation pages.
+    std::unique_ptr<TOleContainer> OleContainer1, OleContainer2, OleContainer8, OleContainer9;
+    // Hidden: each link above has been made in this run.
+    TCheckBox *chkmanual = nullptr, *explore = nullptr, *chkmovies = nullptr, *chkanimation = nullptr;
+    void wireLinks();
+    TSpeedButton* prefButton(int n) const; // butpref1..butpref4
+    void velmora1Click(TObject* Sender);
+    void utility1Click(TObject* Sender);
+    void utility2Click(TObject* Sender);
+    void utility3Click(TObject* Sender);
+    void utility4Click(TObject* Sender);
+    void butpref1Click(TObject* Sender);
+    void butpref2Click(TObject* Sender);
+    void butpref3Click(TObject* Sender);
+    void butpref4Click(TObject* Sender);
+    void SpeedButton34Click(TObject* Sender);
+    void SpeedButton33Click(TObject* Sender);
+    void SpeedButton8Click(TObject* Sender);
+    void SupportServices1Click(TObject* Sender);
+    void MoviesontheWWW1Click(TObject* Sender);
+    void CreatingAnimation1Click(TObject* Sender);
+
     // Clipboard commands (Pbook_clipboard.cpp).
     TMenuItem *Windowmenu = nullptr, *Freetheclipboard1 = nullptr;
     void wireClipboard(); // binds the Window menu's clipboard item
@@ -596,6 +627,8 @@ private:
     void wirePage();       // New, undo and redo, resize, exit
     bool shrinkthroughjpeg(int r);
     TBarProgress bgprogress;
+    void openlink(int n);
+    void openmanual(TOleContainer& container, TCheckBox& made, const std::string& page);
 };
 
 extern TPbook1* Pbook1;

@@ -149,6 +149,46 @@ TBitmap paletteStripPicture() {
     return b;
 }
 
+// The "Add ons" tab's preferences button: a form with two ticked boxes.
+TBitmap preferencesGlyph() {
+    TBitmap b(32, 32, pf24bit);
+    TCanvas& c = b.Canvas();
+    c.Brush.Color = clBtnFace;
+    c.FillRect(Rect(0, 0, 32, 32));
+    c.Pen.Color = clBlack;
+    c.Brush.Color = clWhite;
+    c.Rectangle(4, 2, 28, 30);
+    for (int y : {7, 17}) {
+        c.Rectangle(7, y, 14, y + 7);
+        c.MoveTo(8, y + 3);
+        c.LineTo(10, y + 5);
+        c.LineTo(13, y);
+        c.MoveTo(16, y + 3);
+        c.LineTo(25, y + 3);
+    }
+    return b;
+}
+
+// The manual's button: an open book.
+TBitmap manualGlyph() {
+    TBitmap b(32, 32, pf24bit);
+    TCanvas& c = b.Canvas();
+    c.Brush.Color = clBtnFace;
+    c.FillRect(Rect(0, 0, 32, 32));
+    c.Pen.Color = clNavy;
+    c.Brush.Color = clWhite;
+    c.Rectangle(3, 6, 16, 27);
+    c.Rectangle(15, 6, 29, 27);
+    c.Pen.Color = clGray;
+    for (int y = 10; y < 25; y += 3) {
+        c.MoveTo(5, y);
+        c.LineTo(14, y);
+        c.MoveTo(18, y);
+        c.LineTo(27, y);
+    }
+    return b;
+}
+
 } // namespace
 
 void TPbook1::createControls() {
@@ -188,6 +228,20 @@ void TPbook1::createControls() {
     for (TMenuItem* m : {InnerToolbars1, InnerColorbar1, SidePanel1})
         m->SetChecked(true);
     Preferences1 = menuItem(this, Optionsmenu, "Preferences1", "P&references");
+    Addons1 = menuItem(this, MainMenu1->Items(), "Addons1", "Add ons");
+    velmora1 = menuItem(this, Addons1, "velmora1", "&Velmora");
+    utility1 = menuItem(this, Addons1, "utility1", "Utility &1");
+    utility2 = menuItem(this, Addons1, "utility2", "Utility &2");
+    utility3 = menuItem(this, Addons1, "utility3", "Utility &3");
+    utility4 = menuItem(this, Addons1, "utility4", "Utility &4");
+    for (TMenuItem* m : {utility1, utility2, utility3, utility4})
+        m->SetEnabled(false); // until their link files exist
+    MakingMovies1 = menuItem(this, MainMenu1->Items(), "MakingMovies1", "Making Movies");
+    MoviesontheWWW1 = menuItem(this, MakingMovies1, "MoviesontheWWW1", "&Movies on the WWW");
+    CreatingAnimation1 = menuItem(this, MakingMovies1, "CreatingAnimation1", "&Creating Animation");
+    Helpmenu = menuItem(this, MainMenu1->Items(), "Helpmenu", "&Help");
+    OnlineManual1 = menuItem(this, Helpmenu, "OnlineManual1", "&On-line Manual");
+    SupportServices1 = menuItem(this, Helpmenu, "SupportServices1", "&Support Services Website");
     SetMenu(MainMenu1);
 
     // ---- Upper tool bar Panel3: buttons left to right ----
@@ -218,6 +272,8 @@ void TPbook1::createControls() {
     SpeedButton52 = toolBarButton(this, Panel3, "SpeedButton52", "Movie", "Movie frame handler", 764, 48);
     SpeedButton53 = toolBarButton(this, Panel3, "SpeedButton53", "Animation", "Animation Manager", 814, 64);
     SpeedButton17 = toolBarButton(this, Panel3, "SpeedButton17", "Box", "Capture box", 880, 40);
+    SpeedButton8 =
+        toolBarButton(this, Panel3, "SpeedButton8", "Explore", "Launch your file browser", 972, 52);
 
     // ---- Status bar StatusBar1 and progress bar bg1 along the bottom (the bar above) ----
     StatusBar1 = make<TStatusBar>(this, this, "StatusBar1");
@@ -862,6 +918,22 @@ void TPbook1::createControls() {
     dragimage1->SetBounds(8, 8, 100, 100);
     dragimage1->SetStretch(true);
 
+    // ---- Add ons tab: the linked programs' buttons, the preferences and the manual ----
+    for (int n = 1; n <= 4; ++n) {
+        TSpeedButton* b = make<TSpeedButton>(this, TabSheet5, ("butpref" + std::to_string(n)).c_str());
+        b->SetBounds(8 + (n - 1) * 44, 8, 40, 40);
+        hint(b, ("Utility " + std::to_string(n)).c_str());
+        (n == 1 ? butpref1 : n == 2 ? butpref2 : n == 3 ? butpref3 : butpref4) = b;
+    }
+    SpeedButton34 = make<TSpeedButton>(this, TabSheet5, "SpeedButton34");
+    SpeedButton34->SetBounds(188, 8, 40, 40);
+    SpeedButton34->SetGlyph(preferencesGlyph());
+    hint(SpeedButton34, "Preferences");
+    SpeedButton65 = make<TSpeedButton>(this, TabSheet5, "SpeedButton65");
+    SpeedButton65->SetBounds(232, 8, 40, 40);
+    SpeedButton65->SetGlyph(manualGlyph());
+    hint(SpeedButton65, "On-line Manual");
+
     // ---- Hidden panel Panel7: invisible controls that serve as fields ----
     Panel7 = make<TPanel>(this, this, "Panel7");
     Panel7->SetBounds(0, 0, 10, 10);
@@ -873,12 +945,20 @@ void TPbook1::createControls() {
     dobegin = make<TCheckBox>(this, Panel7, "dobegin");
     Chkanimate1 = make<TCheckBox>(this, Panel7, "Chkanimate1");
     copcolors = make<TCheckBox>(this, Panel7, "copcolors");
+    chkmanual = make<TCheckBox>(this, Panel7, "chkmanual");
+    explore = make<TCheckBox>(this, Panel7, "explore");
+    chkmovies = make<TCheckBox>(this, Panel7, "chkmovies");
+    chkanimation = make<TCheckBox>(this, Panel7, "chkanimation");
 
     // ---- Components without a place on the window ----
     PopupMenu2 = make<TPopupMenu>(this, "PopupMenu2");
     Zoomx21 = menuItem(this, PopupMenu2->Items(), "Zoomx21", "Zoom x 2");
     Zoomx41 = menuItem(this, PopupMenu2->Items(), "Zoomx41", "Zoom x 4");
     Zoomx81 = menuItem(this, PopupMenu2->Items(), "Zoomx81", "Zoom x 8");
+    OleContainer1 = std::make_unique<TOleContainer>();
+    OleContainer2 = std::make_unique<TOleContainer>();
+    OleContainer8 = std::make_unique<TOleContainer>();
+    OleContainer9 = std::make_unique<TOleContainer>();
     Timer1 = make<TTimer>(this, "Timer1");
     Timer1->SetEnabled(false);
     Timer2 = make<TTimer>(this, "Timer2");

@@ -5,9 +5,3 @@
 // Clipboard holders.
 // Unticks Edit > "Clipboard &Holders".
 void TPbook1::uncheckClipboardHolders() {}
-
-// Linked programs.
-// Starts the file browser linked in the preferences.
-void TPbook1::SpeedButton8Click(TObject*) {}
-// Opens the manual pages.
-void TPbook1::SupportServices1Click(TObject*) {}

@@ -2,6 +2,7 @@
 #include "BindMethod.h"
 
 #include "BmpCodec.h"
+#include "Pbook.h"
 #include "Screen.h"
 
 #include <filesystem>
@@ -68,10 +69,12 @@ bool THelpfrm::LoadHelpFile(const std::string& fileName) {
     return true;
 }
 
-// The window is made at start-up, which is when its manual button becomes available.
+// The window is made at start-up, after the main window, which is when its manual button
+// becomes available: it opens the manual's contents as the Help menu does.
 void THelpfrm::FormCreate(TObject*) {
     SetLeft(Screen->Width() - Width());
     SetTop(0);
+    if (Pbook1) OnManual = bindMethod(Pbook1, &TPbook1::SupportServices1Click);
     bmm->SetEnabled(true);
 }
 

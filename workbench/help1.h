@@ -21,7 +21,7 @@ public:
     // rich text. A file that is missing or cannot be opened leaves the text as it was (false).
     bool LoadHelpFile(const std::string& fileName);
 
-    // The main window's manual command that "Making Movies (on-line help)" runs.
+    // The main window's manual command that "Making Movies (on-line help)" runs (set at creation).
     TNotifyEvent OnManual;
 
     void FormCreate(TObject* Sender);
