@@ -391,6 +391,22 @@ TEST_F(PrefsTest, TheFileBrowserOpensTheProgramFolderAndRemakesAFailedLink) {
     EXPECT_FALSE(Pbook1->explore->Checked());
 }
 
+TEST_F(PrefsTest, TheQuickOverviewOpensTheFileBrowserAndClosesThroughTheSavePrompt) {
+    answer(2);
+    preference->SpeedButton33->Click();
+    EXPECT_TRUE(launcher.started.empty());
+
+    Pbook1->modified = true;
+    answer(1);
+    ModalSeam().QueueButton(IDCANCEL); // the save prompt keeps the program open
+    preference->SpeedButton33->Click();
+    EXPECT_EQ(boxes.back(), "A quick overview of Velmora is|located in your Orvanta|program folder.|Click on "
+                            "Tarnwick.exe using Explorer|Would you like to exit and view it now?|");
+    EXPECT_EQ(launcher.lastOpened(), dir.path().string());
+    EXPECT_FALSE(Application->Terminated());
+    Pbook1->modified = false;
+}
+
 // ---- Icons ----
 
 // Columns of black one pixel wide every third column on white: a stretch that drops columns
