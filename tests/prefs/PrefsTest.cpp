@@ -9,6 +9,7 @@
 #include "Menus.h"
 #include "MessageBox.h"
 #include "OrvantaFixture.h"
+#include "PictureBuilders.h"
 #include "RecordingLauncher.h"
 #include "TCheckBox.h"
 #include "TEdit.h"
@@ -443,6 +444,13 @@ TEST_F(PrefsTest, AnIconIsStretchedTo32By32ByItsWidth) {
         ASSERT_TRUE(preference->changebut());
         EXPECT_TRUE(samePixels(preference->Image1->Picture().Bitmap(), wanted));
     }
+}
+
+TEST_F(PrefsTest, AnIconFileBecomesAStretchedPictureToo) {
+    WriteBytes(path("lime.ico"), MakeIcon({SolidIcon(16, 16, 4, clLime)}));
+    ModalSeam().QueueFileName(path("lime.ico"));
+    ASSERT_TRUE(preference->changebut());
+    EXPECT_TRUE(samePixels(preference->Image1->Picture().Bitmap(), uniformPicture(32, 32, clLime)));
 }
 
 // Mended: a file that was not a picture used to count as chosen, and a blank icon replaced the
