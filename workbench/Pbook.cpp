@@ -26,6 +26,7 @@ TPbook1::TPbook1(TComponent* AOwner) : TForm(AOwner) {
     wireColours();
     wirePaste();
     wireLinks();
+    wireTransfer();
     placePageCorner();
     bgprogress.SetBar(bg1);
     SetAcceptFiles(true);

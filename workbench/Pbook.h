@@ -584,6 +584,19 @@ public:
     void MoviesontheWWW1Click(TObject* Sender);
     void CreatingAnimation1Click(TObject* Sender);
 
+    // The "Animation Transfer" tab (Pbook_transfer.cpp): the page handed to Drag n' Save, and a
+    // picture dragged back onto the drop site becoming the page.
+    TBitBtn* BitBtn44 = nullptr; // "Get Image From Main"
+    TBitBtn* danbut1 = nullptr;  // "Animation Manager", enabled by the first "Get Image From Main"
+    TPanel* dropPanel = nullptr; // "Drag here to load back into main"
+    TImage* Image1 = nullptr;    // the drop site, filling dropPanel
+    void wireTransfer();
+    void BitBtn44Click(TObject* Sender);
+    void danbut1Click(TObject* Sender);
+    void dragimage1MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Image1DragOver(TObject* Sender, TObject* Source, int X, int Y, TDragState State, bool& Accept);
+    void Image1DragDrop(TObject* Sender, TObject* Source, int X, int Y);
+
     // Clipboard commands (Pbook_clipboard.cpp).
     TMenuItem *Windowmenu = nullptr, *Freetheclipboard1 = nullptr;
     void wireClipboard(); // binds the Window menu's clipboard item

@@ -914,9 +914,28 @@ void TPbook1::createControls() {
     zrright = bar("zrright", 17, 100);
 
     // ---- Animation Transfer tab ----
+    BitBtn44 = make<TBitBtn>(this, TabSheet2, "BitBtn44");
+    BitBtn44->SetBounds(8, 8, 150, 28);
+    BitBtn44->SetCaption("Get Image From Main");
+    BitBtn44->SetHint("Copy image from Paint");
+    BitBtn44->SetShowHint(true);
+    danbut1 = make<TBitBtn>(this, TabSheet2, "danbut1");
+    danbut1->SetBounds(166, 8, 140, 28);
+    danbut1->SetCaption("Animation Manager");
+    danbut1->SetEnabled(false);
+    dropPanel = make<TPanel>(this, TabSheet2, "dropPanel");
+    dropPanel->SetBounds(320, 4, 240, 80);
+    dropPanel->SetBevelOuter(bvLowered);
+    dropPanel->SetCaption("Drag here to load back into main");
+    Image1 = make<TImage>(this, dropPanel, "Image1");
+    Image1->SetAlign(alClient);
+    // Sized to the picture it hands on, below the buttons and the drop site.
     dragimage1 = make<TImage>(this, TabSheet2, "dragimage1");
-    dragimage1->SetBounds(8, 8, 100, 100);
+    dragimage1->SetBounds(8, 92, 100, 100);
     dragimage1->SetStretch(true);
+    dragimage1->SetAutoSize(true);
+    dragimage1->SetHint("Drag Image From Here to Animation Manager Save Drop Site");
+    dragimage1->SetShowHint(true);
 
     // ---- Add ons tab: the linked programs' buttons, the preferences and the manual ----
     for (int n = 1; n <= 4; ++n) {
