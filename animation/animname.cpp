@@ -11,7 +11,7 @@ TForm1* Form1 = nullptr;
 TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
     SetName("Form1");
     SetCaption("Drag n' Save");
-    SetBounds(0, 0, 300, 250);
+    SetBounds(0, 0, 300, 280);
     SetFormStyle(fsStayOnTop);
 
     Panel3 = kit::panel(this, "Panel3", 8, 8, 150, 120, bvLowered);

@@ -924,7 +924,7 @@ void TPbook1::createControls() {
     danbut1->SetCaption("Animation Manager");
     danbut1->SetEnabled(false);
     dropPanel = make<TPanel>(this, TabSheet2, "dropPanel");
-    dropPanel->SetBounds(320, 4, 240, 80);
+    dropPanel->SetBounds(316, 4, 200, 80);
     dropPanel->SetBevelOuter(bvLowered);
     dropPanel->SetCaption("Drag here to load back into main");
     Image1 = make<TImage>(this, dropPanel, "Image1");
