@@ -8,17 +8,6 @@
 
 namespace {
 
-// n / d rounded to the nearest integer, halves to even; d > 0.
-long long roundHalfEven(long long n, long long d) {
-    long long q = n / d, r = n % d;
-    if (r < 0) {
-        --q;
-        r += d;
-    }
-    if (2 * r > d || (2 * r == d && (q & 1))) ++q;
-    return q;
-}
-
 int channel(TColor c, int shift) {
     return int((c >> shift) & 0xFF);
 }

@@ -1,17 +1,12 @@
 #include "morfshape.h"
 
+#include "Numbers.h"
 #include "TCanvas.h"
 
 #include <vector>
 
 namespace {
 constexpr TColor white = 0xFFFFFF;
-
-long long roundHalfEven(long long n, long long d) {
-    long long q = n / d, r = n % d;
-    if (2 * r > d || (2 * r == d && (q & 1))) ++q;
-    return q;
-}
 
 void readRow(const TBitmap& b, int y, std::vector<TColor>& row) {
     row.resize(size_t(b.Width()));

@@ -1,18 +1,8 @@
 #include "tint.h"
 
-#include <algorithm>
+#include "Numbers.h"
 
-namespace {
-long long roundHalfEven(long long n, long long d) {
-    long long q = n / d, r = n % d;
-    if (r < 0) {
-        --q;
-        r += d;
-    }
-    if (2 * r > d || (2 * r == d && (q & 1))) ++q;
-    return q;
-}
-} // namespace
+#include <algorithm>
 
 std::array<std::uint8_t, 256> tintTable(int percent, long long offset) {
     std::array<std::uint8_t, 256> t{};

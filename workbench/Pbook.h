@@ -117,6 +117,8 @@ public:
     const TBitmap* clipholder = nullptr;
     TRangeArray<TPoint, 1, 500> polypoints;
     int clipx = 0, clipy = 0;
+    // Where the clip's pixel (0, 0) was taken from on the page; the area passes work there.
+    TPoint clipOrigin;
     TRect outline;
     TRect prevoutline;
     std::uint8_t capturewidth = 1;
@@ -392,6 +394,9 @@ public:
     void doblend2();
     void doblend3(bool lighten);
     void doclipblend(int steps);
+    // Lightens (mode 1) or darkens (mode 0) the page under the clip's non-white pixels
+    // (Pbook_morph.cpp).
+    void lightenit(int mode, int steps);
     void Flip1Click(TObject* Sender);
     void Mirror1Click(TObject* Sender);
     void sortfilt();

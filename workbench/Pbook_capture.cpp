@@ -17,6 +17,7 @@
 #include "TSpinEdit.h"
 #include "ToolCodes.h"
 #include "Toolpal.h"
+#include "colormap.h"
 #include "morfshape.h"
 #include "options.h"
 #include "palettecolorsfrm1.h"
@@ -259,6 +260,7 @@ bool TPbook1::captureregion(TCaptureShape shape, int count, TRect drag) {
     clip.SetPalette(work.Palette());
     clipx = minX + 1;
     clipy = minY + 1;
+    clipOrigin = TPoint{cliprect.Left, cliprect.Top};
     clpmap1->SetWidth(cliprect.Width());
     clpmap1->SetHeight(cliprect.Height());
     clip.SetSize(cliprect.Width(), cliprect.Height());
@@ -355,31 +357,26 @@ void TPbook1::docoreplace() {
 void TPbook1::docolorcount() {
     TImage* map = PaletteColorsfrm->Image1;
     map->Picture().Clear();
-    map->Picture().Bitmap().SetSize(256, 256);
-    TBitmap& m = map->Picture().Bitmap();
-    int count = 0;
     const TBitmap& clip = clpmap1->Picture().Bitmap();
+    TProgress& bar = progress();
+    int count = 0;
     {
-        TProgressPass pass(progress(), clip.Height(), 1);
+        // The bar is put back at 1 and hidden however the passes end.
+        struct BarAway {
+            TProgress& bar;
+            ~BarAway() {
+                bar.SetPosition(1);
+                bar.Hide();
+            }
+        } away{bar};
+        bar.SetPosition(1);
+        bar.Show();
         Refresh();
         for (int i = 0; i < 50; ++i)
             Application->ProcessMessages();
-        for (int y = 0; y < clip.Height(); ++y) {
-            for (int x = 0; x < clip.Width(); ++x) {
-                const TColor c = clip.GetPixel(x, y);
-                m.SetPixel(GetGValue(c), GetRValue(c), c);
-            }
-            pass.Row(y + 1);
-        }
-    }
-    {
-        TProgressPass pass(progress(), m.Height(), 1);
-        for (int y = 0; y < m.Height(); ++y) {
-            for (int x = 0; x < m.Width(); ++x)
-                if (m.GetPixel(x, y) != clWhite) ++count;
-            pass.Row(y + 1);
-        }
-        progress().SetPosition(1);
+        // The same map as the colour map window's own: white pixels leave no trace.
+        plotColourMap(clip, map->Picture().Bitmap(), bar);
+        count = countMapColours(map->Picture().Bitmap(), bar);
     }
     PaletteColorsfrm->SpinEdit1->SetValue(count);
     PaletteColorsfrm->butpalmake->SetEnabled(true);

@@ -38,8 +38,8 @@ void TPbook1::doblend3(bool lighten) {
 }
 
 void TPbook1::doclipblend(int steps) {
-    // The clip's pixel (0, 0) is taken to lie at (clipx, clipy) on the page.
-    ::doclipblend(bitmapOf(ptbox1), bitmapOf(clpmap1), clipx, clipy, steps, progress());
+    // The blend works where the clip was taken from, whichever outline took it.
+    ::doclipblend(bitmapOf(ptbox1), bitmapOf(clpmap1), clipOrigin.x, clipOrigin.y, steps, progress());
 }
 
 void TPbook1::Flip1Click(TObject*) {

@@ -7,6 +7,7 @@
 #include "TImage.h"
 #include "TPageControl.h"
 #include "TPanel.h"
+#include "TRadioGroup.h"
 #include "TShape.h"
 #include "TSpeedButton.h"
 #include "TSpinEdit.h"
@@ -225,12 +226,12 @@ void TForm3::BitBtn28Click(TObject*) {
 void TForm3::BitBtn34Click(TObject*) {
     outlinereset();
     choose(tools::specialOutlineCircle);
-    if (options1) options1->hideStepsForMorph();
+    if (options1 && options1->RadioGroup1->ItemIndex() < 2) options1->Panel5->Hide();
 }
 void TForm3::BitBtn8Click(TObject*) {
     outlinereset();
     choose(tools::specialOutline);
-    if (options1) options1->hideStepsForMorph();
+    if (options1 && options1->RadioGroup1->ItemIndex() < 2) options1->Panel5->Hide();
 }
 void TForm3::BitBtn23Click(TObject*) {
     choose(tools::replaceWithClip);
