@@ -27,6 +27,7 @@ TPbook1::TPbook1(TComponent* AOwner) : TForm(AOwner) {
     wirePaste();
     wireLinks();
     wireTransfer();
+    wireText();
     placePageCorner();
     bgprogress.SetBar(bg1);
     SetAcceptFiles(true);

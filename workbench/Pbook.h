@@ -454,6 +454,7 @@ public:
     void paste1upClick(TObject* Sender);
     void paste1dnClick(TObject* Sender);
     void SpeedButton18Click(TObject* Sender);
+    void SpeedButton4Click(TObject* Sender); // "1/2" (a stand-in in Pbook_pending.cpp until it exists)
     // The page point under the window's client point (7, 74): where a paste is first drawn.
     TPoint pasteOrigin() const;
     // The floating paste's position: the origin plus the clip control's left and top.
@@ -614,6 +615,40 @@ public:
     void SpeedButton50Click(TObject* Sender);
     void PrintOptions1Click(TObject* Sender);
     void Freetheclipboard1Click(TObject* Sender);
+
+    // The "Text" tab (Pbook_text.cpp): a rich-text editor whose text is drawn onto the page as a
+    // floating paste, with the text file and clipboard commands on its panel and the Text menu.
+    class TRichEdit* RichEdit2 = nullptr;
+    TLabel* textbanner = nullptr; // "Right Click on the desktop and turn off Font Smoothing ..."
+    TPanel* paneltext = nullptr;
+    TBitBtn *BitBtn41 = nullptr, *BitBtn38 = nullptr, *BitBtn42 = nullptr; // font, "Paint", copy
+    TSpeedButton *SpeedButton24 = nullptr, *SpeedButton20 = nullptr,
+                 *SpeedButton19 = nullptr; // colour, paste, open
+    TSpeedButton *SpeedButton27 = nullptr, *SpeedButton25 = nullptr,
+                 *SpeedButton15 = nullptr; // save, help, print
+    TCheckBox* Checkwrap = nullptr;        // "Wrap"
+    TMenuItem *Text1 = nullptr, *FontType1 = nullptr, *FontColor1 = nullptr, *Wordwrap1 = nullptr,
+              *CopytoPaint1 = nullptr, *CopyTexttoClipboard1 = nullptr, *PasteTextfromClipboard1 = nullptr,
+              *OpenFile1 = nullptr, *SaveTextFIle1 = nullptr, *PrintText1 = nullptr;
+    TMenuItem *Tools1 = nullptr, *TextPanel1 = nullptr; // Tools > "T&ext Panel"
+    class TFontDialog* FontDialog1 = nullptr;
+    class TColorDialog* ColorDialog1 = nullptr;
+    void createTextPage(); // the tab's controls and the Text and Tools menus' items
+    void wireText();
+    void FontType1Click(TObject* Sender);
+    void FontColor1Click(TObject* Sender);
+    void CheckwrapClick(TObject* Sender);
+    void Wordwrap1Click(TObject* Sender);
+    void CopytoPaint1Click(TObject* Sender);
+    void CopyTexttoClipboard1Click(TObject* Sender);
+    void PasteTextfromClipboard1Click(TObject* Sender);
+    void OpenFile1Click(TObject* Sender);
+    void SaveTextFIle1Click(TObject* Sender);
+    void SpeedButton25Click(TObject* Sender);
+    void PrintText1Click(TObject* Sender);
+    void TextPanel1Click(TObject* Sender);
+    // The save dialog for the text; the extension of the chosen name decides plain text or RTF.
+    void dosavedit(const std::string& defaultName);
 
 private:
     void drawPasteAt(TPoint at); // mask then clip, at the clip's own or the drawn size

@@ -218,6 +218,7 @@ void TPbook1::createControls() {
     Flip1 = menuItem(this, Imagemenu, "Flip1", "&Flip vertical");
     Mirror1 = menuItem(this, Imagemenu, "Mirror1", "&Mirror horizontal");
     FancyText1 = menuItem(this, Imagemenu, "FancyText1", "3Dand R&otated Text");
+    Text1 = menuItem(this, MainMenu1->Items(), "Text1", "&Text"); // its items: createTextPage
     Windowmenu = menuItem(this, MainMenu1->Items(), "Windowmenu", "&Window");
     Freetheclipboard1 = menuItem(this, Windowmenu, "Freetheclipboard1", "&Free the clipboard...");
     Optionsmenu = menuItem(this, MainMenu1->Items(), "Optionsmenu", "&Options");
@@ -228,6 +229,7 @@ void TPbook1::createControls() {
     for (TMenuItem* m : {InnerToolbars1, InnerColorbar1, SidePanel1})
         m->SetChecked(true);
     Preferences1 = menuItem(this, Optionsmenu, "Preferences1", "P&references");
+    Tools1 = menuItem(this, MainMenu1->Items(), "Tools1", "&Tools");
     Addons1 = menuItem(this, MainMenu1->Items(), "Addons1", "Add ons");
     velmora1 = menuItem(this, Addons1, "velmora1", "&Velmora");
     utility1 = menuItem(this, Addons1, "utility1", "Utility &1");
@@ -504,6 +506,7 @@ void TPbook1::createControls() {
     TabSheet4 = tab("TabSheet4", "Text");
     TabSheet2 = tab("TabSheet2", "Animation Transfer");
     TabSheet5 = tab("TabSheet5", "Add ons");
+    createTextPage(); // the "Text" tab's editor and panel (Pbook_text.cpp)
 
     // ---- Paint tab: the scroll box ScrollBox1 with the page and its companions ----
     pageSpacer = make<TBevel>(this, TabSheet1, "pageSpacer");

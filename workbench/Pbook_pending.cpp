@@ -5,3 +5,7 @@
 // Clipboard holders.
 // Unticks Edit > "Clipboard &Holders".
 void TPbook1::uncheckClipboardHolders() {}
+
+// Paste panel effects.
+// "1/2": halves a live floating paste and draws it again.
+void TPbook1::SpeedButton4Click(TObject*) {}

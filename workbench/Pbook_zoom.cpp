@@ -305,6 +305,7 @@ void TPbook1::PageControl1Change(TObject*) {
         }
     }
     dobegin->SetChecked(true);
+    Text1->SetEnabled(now == TabSheet4);
     if (now == TabSheet3) {
         if (!zmpanel1->Visible()) zmpanel1->Show();
         zoom_it();

@@ -16,6 +16,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 #include <istream>
@@ -616,6 +617,30 @@ void TParaAttributes::SetRightIndent(int points) {
 }
 
 // ---- TRichEditStrings ------------------------------------------------------------------------
+
+std::vector<std::string> TRichEdit::displayLines() const {
+    std::vector<std::string> out;
+    QTextDocument* d = Edit()->document();
+    const int n = lines_.Count();
+    for (int i = 0; i < n; ++i) {
+        const QTextBlock b = d->findBlockByNumber(i);
+        const QString text = b.text();
+        const QTextLayout* layout = nullptr;
+        if (wordWrap_) {
+            d->documentLayout()->blockBoundingRect(b); // lays the block out at the shown width
+            layout = b.layout();
+        }
+        if (!layout || layout->lineCount() <= 1) {
+            out.push_back(TextOf(text));
+            continue;
+        }
+        for (int k = 0; k < layout->lineCount(); ++k) {
+            const QTextLine line = layout->lineAt(k);
+            out.push_back(TextOf(text.mid(line.textStart(), line.textLength())));
+        }
+    }
+    return out;
+}
 
 int TRichEditStrings::Count() const {
     QTextDocument* d = owner_->Edit()->document();

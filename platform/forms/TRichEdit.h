@@ -8,6 +8,7 @@
 #include <functional>
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 class QTextEdit;
 class TRichEdit;
@@ -104,6 +105,10 @@ public:
 
     TRichEditStrings& Lines() { return lines_; }
     const TRichEditStrings& Lines() const { return lines_; }
+    // The lines as the control shows them: with word wrap on, each line of Lines broken where
+    // the control wraps it (a wrapped line keeps the spaces it ends with, so the lines of a
+    // paragraph still add up to it); with word wrap off, the lines of Lines.
+    std::vector<std::string> displayLines() const;
     void Clear();
     void SelectAll();
 
