@@ -160,6 +160,22 @@ std::vector<std::uint8_t> MakeFilm(const FilmSpec& s) {
 }
 
 std::vector<std::uint8_t> EncodeJpeg(const TBitmap& picture, int quality) {
+    JpegSpec spec;
+    spec.width = picture.Width();
+    spec.height = picture.Height();
+    spec.quality = quality;
+    spec.fillRow = [&](int y, std::uint8_t* row) {
+        for (int x = 0; x < picture.Width(); ++x) {
+            TColor p = picture.GetPixel(x, y);
+            row[std::size_t(x) * 3] = std::uint8_t(GetRValue(p));
+            row[std::size_t(x) * 3 + 1] = std::uint8_t(GetGValue(p));
+            row[std::size_t(x) * 3 + 2] = std::uint8_t(GetBValue(p));
+        }
+    };
+    return EncodeJpeg(spec);
+}
+
+std::vector<std::uint8_t> EncodeJpeg(const JpegSpec& spec) {
     jpeg_compress_struct c{};
     jpeg_error_mgr err{};
     c.err = jpeg_std_error(&err);
@@ -167,22 +183,40 @@ std::vector<std::uint8_t> EncodeJpeg(const TBitmap& picture, int quality) {
     unsigned char* mem = nullptr;
     unsigned long size = 0;
     jpeg_mem_dest(&c, &mem, &size);
-    c.image_width = JDIMENSION(picture.Width());
-    c.image_height = JDIMENSION(picture.Height());
-    c.input_components = 3;
-    c.in_color_space = JCS_RGB;
+    c.image_width = JDIMENSION(spec.width);
+    c.image_height = JDIMENSION(spec.height);
+    switch (spec.colours) {
+    case JpegColours::Rgb:
+        c.input_components = 3;
+        c.in_color_space = JCS_RGB;
+        break;
+    case JpegColours::Grey:
+        c.input_components = 1;
+        c.in_color_space = JCS_GRAYSCALE;
+        break;
+    case JpegColours::Cmyk:
+        c.input_components = 4;
+        c.in_color_space = JCS_CMYK;
+        break;
+    }
     jpeg_set_defaults(&c);
-    jpeg_set_quality(&c, quality, TRUE);
+    jpeg_set_quality(&c, spec.quality, TRUE);
+    std::vector<jpeg_scan_info> script;
+    for (const JpegScan& s : spec.scans) {
+        jpeg_scan_info i{};
+        i.comps_in_scan = 1;
+        i.component_index[0] = 0;
+        i.Ss = s.ss, i.Se = s.se, i.Ah = s.ah, i.Al = s.al;
+        script.push_back(i);
+    }
+    if (!script.empty()) {
+        c.scan_info = script.data();
+        c.num_scans = int(script.size());
+    }
     jpeg_start_compress(&c, TRUE);
-    std::vector<std::uint8_t> row(std::size_t(picture.Width()) * 3);
+    std::vector<std::uint8_t> row(std::size_t(spec.width) * std::size_t(c.input_components));
     while (c.next_scanline < c.image_height) {
-        const int y = int(c.next_scanline);
-        for (int x = 0; x < picture.Width(); ++x) {
-            TColor p = picture.GetPixel(x, y);
-            row[std::size_t(x) * 3] = std::uint8_t(GetRValue(p));
-            row[std::size_t(x) * 3 + 1] = std::uint8_t(GetGValue(p));
-            row[std::size_t(x) * 3 + 2] = std::uint8_t(GetBValue(p));
-        }
+        spec.fillRow(int(c.next_scanline), row.data());
         JSAMPROW r = row.data();
         jpeg_write_scanlines(&c, &r, 1);
     }

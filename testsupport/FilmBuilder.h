@@ -4,6 +4,7 @@
 #include "TBitmap.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,6 +44,23 @@ std::vector<std::uint8_t> EncodeRle8(const TBitmap& frame);
 
 // A baseline JPEG of the picture (any format, read through its colours).
 std::vector<std::uint8_t> EncodeJpeg(const TBitmap& picture, int quality = 90);
+
+// Any JPEG libjpeg writes, for readers' tests: another colour space, or a progressive scan
+// script of the caller's (single-component scans of the first component, for hostile files).
+enum class JpegColours { Rgb, Grey, Cmyk }; // Cmyk as Adobe stores it: inverted inks
+struct JpegScan {
+    int ss = 0, se = 0, ah = 0, al = 0;
+};
+struct JpegSpec {
+    int width = 0;
+    int height = 0;
+    JpegColours colours = JpegColours::Rgb;
+    int quality = 75;
+    std::vector<JpegScan> scans; // the default script when empty
+    // Fills row y: width samples of 3, 1 or 4 components.
+    std::function<void(int y, std::uint8_t* row)> fillRow;
+};
+std::vector<std::uint8_t> EncodeJpeg(const JpegSpec& spec);
 
 // A whole file written through the safe writer (throws EStreamError, a std::runtime_error).
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);

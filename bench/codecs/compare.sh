@@ -4,6 +4,7 @@
 # quality 90: BMP file to JPEG file (both read the same BMP), JPEG file to BMP file (djpeg -bmp).
 # Usage: bench/codecs/compare.sh <build-dir>
 set -euo pipefail
+. "$(dirname "$0")/../timing.sh"
 build=${1:-build-bench}
 bench="$build/bench/codecs_bench"
 [ -x "$bench" ] || { echo "compare.sh: $bench not built (configure with -DORVANTA_BENCH=ON)"; exit 1; }
@@ -18,19 +19,6 @@ cjpeg -quality 90 -outfile "$work/base.jpg" "$work/page.bmp"
 cjpeg -quality 90 -progressive -outfile "$work/prog.jpg" "$work/page.bmp"
 
 runs=7
-# Median wall time of a command over $runs runs, in milliseconds (one warm-up run first, so
-# both sides start from the page cache).
-median_ms() {
-    local s e all=()
-    "$@"
-    for _ in $(seq "$runs"); do
-        s=$(date +%s%N)
-        "$@"
-        e=$(date +%s%N)
-        all+=($(((e - s) / 1000)))
-    done
-    printf '%s\n' "${all[@]}" | sort -n | awk '{v[NR] = $1} END {printf "%.1f", v[int((NR + 1) / 2)] / 1000}'
-}
 
 printf '%-36s %9s %9s %7s   %s\n' case "ours ms" "tool ms" ratio target
 row() {

@@ -4,9 +4,8 @@
 // with the page: the band is erased and drawn again on the page itself and only the rectangle
 // it touched is repainted.
 #include "Application.h"
+#include "BenchWindows.h"
 #include "Pbook.h"
-#include "ProgramFolder.h"
-#include "Screen.h"
 #include "TImage.h"
 #include "Toolpal.h"
 
@@ -15,7 +14,6 @@
 #include <QObject>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
-#include <filesystem>
 
 namespace {
 
@@ -61,14 +59,7 @@ BENCHMARK(BM_RubberBandMove)->Args({450, 250})->Args({4000, 4000})->Unit(benchma
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
-    std::filesystem::path root = std::filesystem::temp_directory_path() / "orvanta-draw-bench";
-    std::filesystem::create_directories(root / "bin");
-    ProgramFolder::SetRoot(root);
-    Screen->SetSize(1024, 768);
-    Application->CreateForm(Pbook1);
-    Application->CreateForm(Form3);
-    Pbook1->Show();
-    Application->ProcessMessages();
+    startMainWindow("orvanta-draw-bench");
     counter = new PaintCounter;
     Pbook1->ptbox1->Widget()->installEventFilter(counter);
     benchmark::Initialize(&argc, argv);

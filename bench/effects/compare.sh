@@ -7,6 +7,7 @@
 # filters in memory beside ImageMagick on the same pixels and beside plain single-thread loops.
 # Usage: bench/effects/compare.sh <build-dir>
 set -euo pipefail
+. "$(dirname "$0")/../timing.sh"
 build=${1:-build-bench}
 bench="$build/bench/effects_bench"
 [ -x "$bench" ] || { echo "compare.sh: $bench not built (configure with -DORVANTA_BENCH=ON)"; exit 1; }
@@ -20,18 +21,6 @@ trap 'rm -rf "$work"' EXIT
 "$bench" --write-pictures="$work"
 
 runs=5
-# Median wall time of a command over $runs runs after one warm-up run, in milliseconds.
-median_ms() {
-    local s e all=()
-    "$@"
-    for _ in $(seq "$runs"); do
-        s=$(date +%s%N)
-        "$@"
-        e=$(date +%s%N)
-        all+=($(((e - s) / 1000)))
-    done
-    printf '%s\n' "${all[@]}" | sort -n | awk '{v[NR] = $1} END {printf "%.1f", v[int((NR + 1) / 2)] / 1000}'
-}
 
 turn=(-filter point -interpolate nearest-neighbor -virtual-pixel white -distort SRT 15)
 ours_rot=$(median_ms "$bench" --rotate "$work/page.bmp" "$work/ours-rotated.bmp")

@@ -4,9 +4,8 @@
 // loop over raw buffers doing the same work (copy, scan-line fill, one band colour written per
 // changed pixel).
 #include "Application.h"
+#include "BenchWindows.h"
 #include "Pbook.h"
-#include "ProgramFolder.h"
-#include "Screen.h"
 #include "TImage.h"
 #include "TListBox.h"
 #include "Toolpal.h"
@@ -16,7 +15,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -93,14 +91,7 @@ BENCHMARK(BM_PlainLoop)->Unit(benchmark::kMillisecond)->UseRealTime();
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
-    std::filesystem::path root = std::filesystem::temp_directory_path() / "orvanta-gradient-bench";
-    std::filesystem::create_directories(root / "bin");
-    ProgramFolder::SetRoot(root);
-    Screen->SetSize(1024, 768);
-    Application->CreateForm(Pbook1);
-    Application->CreateForm(Form3);
-    Pbook1->Show();
-    Application->ProcessMessages();
+    startMainWindow("orvanta-gradient-bench");
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -5,6 +5,7 @@
 # of the plain loop.
 # Usage: bench/gradient/compare.sh <build-dir>
 set -euo pipefail
+. "$(dirname "$0")/../timing.sh"
 build=${1:-build-bench}
 bench="$build/bench/gradient_bench"
 [ -x "$bench" ] || { echo "compare.sh: $bench not built (configure with -DORVANTA_BENCH=ON)"; exit 1; }
@@ -13,17 +14,6 @@ im=convert
 command -v "$im" >/dev/null || { echo "compare.sh: ImageMagick's convert missing (make bench installs it)"; exit 1; }
 
 runs=5
-median_ms() {
-    local s e all=()
-    "$@"
-    for _ in $(seq "$runs"); do
-        s=$(date +%s%N)
-        "$@"
-        e=$(date +%s%N)
-        all+=($(((e - s) / 1000)))
-    done
-    printf '%s\n' "${all[@]}" | sort -n | awk '{v[NR] = $1} END {printf "%.1f", v[int((NR + 1) / 2)] / 1000}'
-}
 fill=$(median_ms "$im" -limit thread 8 -size 4000x4000 xc:white -fill '#010000' -draw 'color 5,5 floodfill' null:)
 grad=$(median_ms "$im" -limit thread 8 -size 4000x4000 gradient: null:)
 ours=$("$bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null)

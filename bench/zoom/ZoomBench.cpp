@@ -43,35 +43,22 @@ void paint(TZoomImage& z, QImage& target, const QRect& part) {
     z.Widget()->render(&target, QPoint(0, 0), QRegion(part), QWidget::RenderFlags());
 }
 
-void BM_ZoomRepaintExposedPartOf4000(benchmark::State& state) {
-    auto z = zoomed(noise(4000, 4000));
-    QImage target(800, 600, QImage::Format_RGB32);
+// A picture of side w x h shown at 180 % in a control of its size, the part repainted.
+void BM_ZoomRepaint(benchmark::State& state, int w, int h, QRect part) {
+    auto z = zoomed(noise(w, h));
+    QImage target(part.width(), part.height(), QImage::Format_RGB32);
+    target.fill(0); // a screen buffer that exists already, as the yardstick's
     for (auto _ : state) {
-        paint(*z, target, QRect(1600, 1700, 800, 600));
+        paint(*z, target, part);
         benchmark::DoNotOptimize(target.constBits());
     }
 }
-BENCHMARK(BM_ZoomRepaintExposedPartOf4000)->Unit(benchmark::kMillisecond);
-
-void BM_ZoomRepaintWhole800x600(benchmark::State& state) {
-    auto z = zoomed(noise(800, 600));
-    QImage target(800, 600, QImage::Format_RGB32);
-    for (auto _ : state) {
-        paint(*z, target, QRect(0, 0, 800, 600));
-        benchmark::DoNotOptimize(target.constBits());
-    }
-}
-BENCHMARK(BM_ZoomRepaintWhole800x600)->Unit(benchmark::kMillisecond);
-
-void BM_ZoomRepaintWhole4000(benchmark::State& state) {
-    auto z = zoomed(noise(4000, 4000));
-    QImage target(4000, 4000, QImage::Format_RGB32);
-    for (auto _ : state) {
-        paint(*z, target, QRect(0, 0, 4000, 4000));
-        benchmark::DoNotOptimize(target.constBits());
-    }
-}
-BENCHMARK(BM_ZoomRepaintWhole4000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ZoomRepaint, ExposedPartOf4000, 4000, 4000, QRect(1600, 1700, 800, 600))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ZoomRepaint, Whole800x600, 800, 600, QRect(0, 0, 800, 600))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ZoomRepaint, Whole4000, 4000, 4000, QRect(0, 0, 4000, 4000))
+    ->Unit(benchmark::kMillisecond);
 
 // The yardstick: the same visible rectangle of the same picture, each output pixel picked from
 // its source pixel, into a buffer of the view's size.

@@ -1,6 +1,7 @@
 // The media player window and the Movie display over a scripted device.
 #include "AviPlay.h"
 #include "OrvantaFixture.h"
+#include "RealEvents.h"
 #include "TPageControl.h"
 #include "avicapper.h"
 #include "moviedisplay1.h"
@@ -228,6 +229,48 @@ TEST_F(MediaPlayerWindowTest, TransportMarkAndSeek) {
     Soundfrm->b3->Click(); // "Fast Forward" rewinds
     EXPECT_EQ(fake->pos, 0);
     EXPECT_EQ(Soundfrm->ProgressBar1->Position(), 1);
+}
+
+// "Fast Forward" goes back to the start and restarts the bar from its first step, so the next
+// ticks advance it from there rather than from the old mark.
+TEST_F(MediaPlayerWindowTest, FastForwardRewindsAndRestartsTheBar) {
+    open("/f/a.avi");
+    fake->pos = 20;
+    for (int i = 0; i < 5; ++i)
+        Soundfrm->outahere();
+    ASSERT_EQ(Soundfrm->ProgressBar1->Position(), 3); // caught up with position 20
+    log.clear();
+    realevents::click(Soundfrm->b3);
+    EXPECT_TRUE(logged("rewind"));
+    EXPECT_EQ(fake->pos, 0);
+    EXPECT_EQ(Soundfrm->ProgressBar1->Position(), 1);
+    EXPECT_DOUBLE_EQ(double(Soundfrm->progressmark), 5.0);
+    fake->pos = 7;
+    Soundfrm->outahere();
+    EXPECT_EQ(Soundfrm->ProgressBar1->Position(), 2);
+    EXPECT_DOUBLE_EQ(double(Soundfrm->progressmark), 10.0);
+}
+
+// A press on the position box seeks to its value, but only while the film is inside
+// (1 .. length - 1); the bar then follows the new position.
+TEST_F(MediaPlayerWindowTest, APressOnThePositionBoxSeeksThereOnlyInsideTheFilm) {
+    open("/f/a.avi");
+    Soundfrm->SpeedButton4->Click(); // the lower panel with the box
+    struct Case {
+        std::int64_t pos;
+        bool seeks;
+    } cases[] = {{0, false}, {1, true}, {999, true}, {1000, false}};
+    for (const Case& c : cases) {
+        fake->pos = c.pos;
+        Soundfrm->SpinEdit1->SetValue(500);
+        Soundfrm->ProgressBar1->SetPosition(7);
+        log.clear();
+        realevents::send(Soundfrm->SpinEdit1, QEvent::MouseButtonPress, QPoint(8, 8), Qt::LeftButton);
+        realevents::send(Soundfrm->SpinEdit1, QEvent::MouseButtonRelease, QPoint(8, 8), Qt::LeftButton);
+        EXPECT_EQ(logged("seek 500"), c.seeks) << c.pos;
+        EXPECT_EQ(fake->pos, c.seeks ? 500 : c.pos);
+        EXPECT_EQ(Soundfrm->ProgressBar1->Position(), c.seeks ? 100 : 7) << c.pos;
+    }
 }
 
 TEST_F(MediaPlayerWindowTest, ClosingTheMovieDisplayStopsTheFilm) {

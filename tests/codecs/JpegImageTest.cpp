@@ -1,15 +1,14 @@
 #include "JpegImage.h"
 #include "CodecFixtures.h"
+#include "FilmBuilder.h"
 #include "TestFolder.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <set>
 #include <sstream>
-// clang-format off
-#include <jpeglib.h>
-// clang-format on
 
 namespace {
 
@@ -220,35 +219,18 @@ TEST(JpegImage, GreyscaleAndEightBitOutput) {
     }
 }
 
-// A JPEG of another colour space, written with libjpeg itself.
-std::vector<std::uint8_t> rawJpeg(int w, int h, int components, J_COLOR_SPACE space,
-                                  const std::vector<std::uint8_t>& pixel) {
-    jpeg_compress_struct c{};
-    jpeg_error_mgr err{};
-    c.err = jpeg_std_error(&err);
-    jpeg_create_compress(&c);
-    unsigned char* buf = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&c, &buf, &size);
-    c.image_width = JDIMENSION(w);
-    c.image_height = JDIMENSION(h);
-    c.input_components = components;
-    c.in_color_space = space;
-    jpeg_set_defaults(&c);
-    jpeg_set_quality(&c, 95, TRUE);
-    std::vector<std::uint8_t> row;
-    for (int x = 0; x < w; ++x)
-        row.insert(row.end(), pixel.begin(), pixel.end());
-    jpeg_start_compress(&c, TRUE);
-    for (int y = 0; y < h; ++y) {
-        JSAMPROW r = row.data();
-        jpeg_write_scanlines(&c, &r, 1);
-    }
-    jpeg_finish_compress(&c);
-    jpeg_destroy_compress(&c);
-    std::vector<std::uint8_t> out(buf, buf + size);
-    std::free(buf);
-    return out;
+// A JPEG of another colour space, every pixel the same samples.
+std::vector<std::uint8_t> rawJpeg(int w, int h, JpegColours colours, const std::vector<std::uint8_t>& pixel) {
+    JpegSpec spec;
+    spec.width = w;
+    spec.height = h;
+    spec.colours = colours;
+    spec.quality = 95;
+    spec.fillRow = [&](int, std::uint8_t* row) {
+        for (int x = 0; x < w; ++x)
+            std::copy(pixel.begin(), pixel.end(), row + std::size_t(x) * pixel.size());
+    };
+    return EncodeJpeg(spec);
 }
 
 TEST(JpegImage, DecodesGreyAndCmykFiles) {
@@ -258,9 +240,9 @@ TEST(JpegImage, DecodesGreyAndCmykFiles) {
         TJPEGPixelFormat format;
         TColor expected;
     };
-    const auto grey = rawJpeg(16, 8, 1, JCS_GRAYSCALE, {100});
+    const auto grey = rawJpeg(16, 8, JpegColours::Grey, {100});
     // Adobe CMYK stores inverted inks: 0 cyan ink is 255.
-    const auto cmyk = rawJpeg(16, 8, 4, JCS_CMYK, {0, 255, 255, 255});
+    const auto cmyk = rawJpeg(16, 8, JpegColours::Cmyk, {0, 255, 255, 255});
     const Case cases[] = {{"grey to true colour", grey, jf24Bit, RGB(100, 100, 100)},
                           {"grey to 8-bit", grey, jf8Bit, RGB(100, 100, 100)},
                           {"CMYK to true colour", cmyk, jf24Bit, RGB(0, 255, 255)}};
@@ -440,46 +422,20 @@ namespace {
 // A greyscale progressive file whose script splits every coefficient into its own band and
 // every band into successive-approximation scans: valid, and 704 scans long.
 std::vector<std::uint8_t> manyScanJpeg() {
-    jpeg_compress_struct c{};
-    jpeg_error_mgr err{};
-    c.err = jpeg_std_error(&err);
-    jpeg_create_compress(&c);
-    unsigned char* mem = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&c, &mem, &size);
-    c.image_width = 16;
-    c.image_height = 16;
-    c.input_components = 1;
-    c.in_color_space = JCS_GRAYSCALE;
-    jpeg_set_defaults(&c);
-    std::vector<jpeg_scan_info> script;
-    auto scan = [&](int ss, int se, int ah, int al) {
-        jpeg_scan_info s{};
-        s.comps_in_scan = 1;
-        s.component_index[0] = 0;
-        s.Ss = ss, s.Se = se, s.Ah = ah, s.Al = al;
-        script.push_back(s);
-    };
+    JpegSpec spec;
+    spec.width = 16;
+    spec.height = 16;
+    spec.colours = JpegColours::Grey;
     for (int band = 0; band < 64; ++band) {
-        scan(band, band, 0, 10);
+        spec.scans.push_back({band, band, 0, 10});
         for (int al = 9; al >= 0; --al)
-            scan(band, band, al + 1, al);
+            spec.scans.push_back({band, band, al + 1, al});
     }
-    c.scan_info = script.data();
-    c.num_scans = int(script.size());
-    jpeg_start_compress(&c, TRUE);
-    std::vector<JSAMPLE> row(16);
-    for (int y = 0; y < 16; ++y) {
+    spec.fillRow = [](int y, std::uint8_t* row) {
         for (int x = 0; x < 16; ++x)
-            row[size_t(x)] = JSAMPLE((x * 16 + y * 7) & 0xFF);
-        JSAMPROW r = row.data();
-        jpeg_write_scanlines(&c, &r, 1);
-    }
-    jpeg_finish_compress(&c);
-    jpeg_destroy_compress(&c);
-    std::vector<std::uint8_t> out(mem, mem + size);
-    std::free(mem);
-    return out;
+            row[x] = std::uint8_t((x * 16 + y * 7) & 0xFF);
+    };
+    return EncodeJpeg(spec);
 }
 
 int scansIn(const std::vector<std::uint8_t>& d) {
