@@ -15,6 +15,8 @@
 #include "colortint.h"
 #include "morfshapeform1.h"
 
+#include <QGroupBox>
+
 Toptions1* options1 = nullptr;
 
 Toptions1::Toptions1(TComponent* AOwner) : TForm(AOwner) {
@@ -38,6 +40,8 @@ Toptions1::Toptions1(TComponent* AOwner) : TForm(AOwner) {
                                      "Blend the selected area",
                                      "Color Tint selected area - white areas are unaffected."});
     RadioGroup1->SetItemIndex(2);
+    // The group is opaque: the panel's centred caption stays under it.
+    RadioGroup1->Box()->setAutoFillBackground(true);
     Panel5 = new TPanel(this, Panel4);
     Panel5->SetName("Panel5");
     Panel5->SetCaption("");
