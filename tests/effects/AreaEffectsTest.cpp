@@ -1,4 +1,6 @@
+#include "BmpCodec.h"
 #include "Pixels.h"
+#include "TCanvas.h"
 #include "colormap.h"
 #include "lighten.h"
 #include "morfshape.h"
@@ -182,6 +184,39 @@ TEST(PaletteSheet, SwatchesFillSixColumnsAndNoMore) {
         }
     for (size_t i = 0; i < taken.size(); ++i)
         EXPECT_EQ(sampled.GetPixel(1, 11 + 6 * int(i)), full.GetPixel(taken[i] % 256, taken[i] / 256)) << i;
+}
+
+} // namespace
+
+namespace {
+
+// A 40 x 30 picture (red across, green down) fitted into a 48 x 48 ring: each row of the ring
+// takes the whole picture row, spread over both arms where the row crosses the hole. Made once
+// and looked at by eye: the picture bends round the ring with no white arm on the right.
+TEST(Morphtoshape, FitsAPictureIntoARingAsTheGoldenPicture) {
+    TBitmap content(40, 30);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x)
+            content.SetPixel(x, y, RGB(40 + x * 5, 20 + y * 7, (x + y) % 2 ? 200 : 60));
+    TBitmap ring(48, 48);
+    TCanvas& c = ring.Canvas();
+    c.Pen.Color = clBlack;
+    c.Brush.SetColor(clBlack);
+    c.Ellipse(0, 0, 48, 48);
+    c.Pen.Color = clWhite;
+    c.Brush.SetColor(clWhite);
+    c.Ellipse(14, 14, 34, 34);
+    int last = 47;
+    while (ring.GetPixel(last, 24) == clWhite)
+        --last;
+    TQuietProgress bar;
+    ASSERT_TRUE(morphtoshape(content, ring, bar));
+    const TBitmap golden = ReadBmpFile(std::string(ORVANTA_TEST_DATA) + "/morph_ring.bmp");
+    EXPECT_TRUE(samePixels(ring, golden));
+    // The row through the middle of the hole has both arms filled, ending on the row's last pixel.
+    EXPECT_EQ(ring.GetPixel(24, 24), clWhite);
+    EXPECT_NE(ring.GetPixel(40, 24), clWhite);
+    EXPECT_EQ(ring.GetPixel(last, 24), content.GetPixel(47, 24));
 }
 
 } // namespace
