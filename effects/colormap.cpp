@@ -2,6 +2,8 @@
 
 #include "TCanvas.h"
 
+#include <cstddef>
+
 namespace {
 constexpr TColor white = 0xFFFFFF;
 
@@ -21,15 +23,27 @@ void plotColourMap(const TBitmap& picture, TBitmap& map, TProgress& bar) {
     map.SetSize(256, 256);
     map.Canvas().Brush.SetColor(clWhite);
     map.Canvas().FillRect(Rect(0, 0, 256, 256));
+    // The map's rows lie one stride apart.
+    std::uint32_t* const cells = map.Row32(0);
+    const std::ptrdiff_t stride = map.Row32(1) - cells;
     AfterRows steps(bar, picture.Height());
     for (int y = 0; y < picture.Height(); ++y) {
         if (!picture.IsIndexed()) {
             const std::uint32_t* row = picture.Row32(y);
-            for (int x = 0; x < picture.Width(); ++x) {
-                const std::uint32_t w = row[x] | 0xFF000000u;
-                if ((w & 0xFFFFFF) == 0xFFFFFF) continue;
-                // Words are 0xFFRRGGBB: red picks the row, green the column.
-                map.Row32(int((w >> 16) & 0xFF))[(w >> 8) & 0xFF] = w;
+            const int width = picture.Width();
+            if (stride == 256) {
+                // Words are 0xFFRRGGBB: red picks the row, green the column, so the cell is the
+                // middle two bytes.
+                for (int x = 0; x < width; ++x) {
+                    const std::uint32_t w = row[x] | 0xFF000000u;
+                    if ((w & 0xFFFFFF) != 0xFFFFFF) cells[(w >> 8) & 0xFFFF] = w;
+                }
+            } else {
+                for (int x = 0; x < width; ++x) {
+                    const std::uint32_t w = row[x] | 0xFF000000u;
+                    if ((w & 0xFFFFFF) == 0xFFFFFF) continue;
+                    cells[std::ptrdiff_t((w >> 16) & 0xFF) * stride + std::ptrdiff_t((w >> 8) & 0xFF)] = w;
+                }
             }
         } else {
             for (int x = 0; x < picture.Width(); ++x) {
@@ -47,8 +61,14 @@ int countMapColours(const TBitmap& map, TProgress& bar) {
     int count = 0;
     AfterRows steps(bar, map.Height());
     for (int y = 0; y < map.Height(); ++y) {
-        for (int x = 0; x < map.Width(); ++x)
-            if ((map.GetPixel(x, y) & 0xFFFFFF) != white) ++count;
+        if (!map.IsIndexed()) {
+            const std::uint32_t* row = map.Row32(y);
+            for (int x = 0; x < map.Width(); ++x)
+                count += (row[x] & 0xFFFFFF) != white;
+        } else {
+            for (int x = 0; x < map.Width(); ++x)
+                if ((map.GetPixel(x, y) & 0xFFFFFF) != white) ++count;
+        }
         steps.done(y);
     }
     return count;

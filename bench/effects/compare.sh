@@ -90,3 +90,7 @@ passrow Mirror "$flop"
 passrow Pairfilt "$convolve"
 passrow Triplefilt "$convolve"
 passrow Sortfilt "$convolve"
+
+# The area effects (tint, lighten under a clip, fitting, colour count) have their own script.
+echo
+"$(dirname "$0")/area_compare.sh" "$build"
