@@ -134,8 +134,10 @@ void Tcappos1::FormCreate(TObject*) {
     CenterOnScreen();
 }
 
+// Leaving the zoom view brings the page forward, over the frame: the frame comes back on top.
 void Tcappos1::FormShow(TObject*) {
     Pbook1->capbox->Show();
+    Pbook1->capbox->BringToFront();
 }
 
 void Tcappos1::FormClose(TObject*, TCloseAction&) {

@@ -9,6 +9,7 @@
 #include "TBitBtn.h"
 #include "TCheckBox.h"
 #include "TEdit.h"
+#include "TPageControl.h"
 #include "TScrollBox.h"
 #include "TShape.h"
 #include "TSpinEdit.h"
@@ -168,6 +169,20 @@ TEST_F(CaptureBoxTest, OnAScrolledPageTheFrameAndTheGrabAgree) {
     EXPECT_TRUE(samePixels(c.grab(), pageRect(100, 60, 80, 40)));
     Pbook1->ScrollBox1->ScrollBy(50, 30);
     Pbook1->ScrollBox1->SetAlign(alClient);
+}
+
+// "Normal Size", run on the way back from the "Zoom" tab, brings the page forward; the frame was
+// then hidden under it.
+TEST_F(CaptureBoxTest, TheFrameShowsOverThePageAfterTheZoomTab) {
+    TPbook1& pb = *Pbook1;
+    cappos1->Close();
+    for (TTabSheet* t : {pb.TabSheet3, pb.TabSheet1}) {
+        pb.PageControl1->SetActivePage(t);
+        pb.PageControl1Change(pb.PageControl1);
+    }
+    cappos1->Show();
+    const QObjectList& stack = pb.ScrollBox1->ClientWidget()->children();
+    EXPECT_GT(stack.indexOf(pb.capbox->Widget()), stack.indexOf(pb.ptbox1->Widget()));
 }
 
 TEST_F(CaptureBoxTest, CopyReplacesTheClipboardOrReportsItHeld) {
