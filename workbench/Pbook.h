@@ -527,6 +527,8 @@ public:
     TPanel* Panel12 = nullptr;                                            // over the box spins
     void wireZoomPage();
     void zposbox(bool fromspins);
+    // The box's bars over the zoom view, which is brought forward whenever it is loaded or zoomed.
+    void raiseZoomBox();
     void zsizebox();
     void snapit();
     std::string getzmname();

@@ -244,6 +244,7 @@ void TPbook1::zoom_it() {
     zm1->SetzoomValue(zm1spin->Value());
     zoomrefresh = false;
     zm1->BringToFront();
+    raiseZoomBox();
     Repaint();
 }
 
@@ -277,6 +278,7 @@ void TPbook1::zm1spinChange(TObject*) {
         zoomrefresh = false;
     }
     zm1->BringToFront();
+    raiseZoomBox();
 }
 
 void TPbook1::SpinEdit1Change(TObject*) {

@@ -192,9 +192,15 @@ void TPbook1::CaptureBox1Click(TObject*) {
     cappos1->Show();
 }
 
+void TPbook1::raiseZoomBox() {
+    for (TSpeedButton* b : {zrtop, zrbot, zrleft, zrright})
+        b->BringToFront();
+}
+
 void TPbook1::BitBtn56Click(TObject*) {
     for (TSpeedButton* b : {zrtop, zrbot, zrleft, zrright})
         b->Show();
+    raiseZoomBox();
     zoomtoolrow->Show();
     Panel2->Hide();
     Panel12->Hide();

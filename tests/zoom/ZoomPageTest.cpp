@@ -78,6 +78,17 @@ TEST_F(ZoomPageTest, PresetsPlaceTheBoxAndItsFrame) {
     EXPECT_FALSE(pb.Panel12->Visible());
 }
 
+// The zoom view is brought forward whenever it is loaded or zoomed; the box's bars, its siblings,
+// were then hidden under it.
+TEST_F(ZoomPageTest, TheBarsStayOverTheZoomView) {
+    TPbook1& pb = *Pbook1;
+    zoomOn(placePage(400, 300), 200);
+    pb.zm1spin->SetValue(300);
+    const QObjectList& stack = pb.ScrollBox3->ClientWidget()->children();
+    for (TSpeedButton* b : {pb.zrtop, pb.zrbot, pb.zrleft, pb.zrright})
+        EXPECT_GT(stack.indexOf(b->Widget()), stack.indexOf(pb.zm1->Widget())) << b->Name();
+}
+
 TEST_F(ZoomPageTest, BarsStepTheBoxAndNegativePositionsStand) {
     TPbook1& pb = *Pbook1;
     zoomOn(placePage(400, 300), 100);
