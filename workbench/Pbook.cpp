@@ -28,6 +28,8 @@ TPbook1::TPbook1(TComponent* AOwner) : TForm(AOwner) {
     wireLinks();
     wireTransfer();
     wireText();
+    wireCommands();
+    wireFilmViewer();
     placePageCorner();
     bgprogress.SetBar(bg1);
     SetAcceptFiles(true);

@@ -652,6 +652,39 @@ public:
     // The save dialog for the text; the extension of the chosen name decides plain text or RTF.
     void dosavedit(const std::string& defaultName);
 
+    // Window commands, the about box and the help text (Pbook_commands.cpp).
+    TMenuItem* Toolbar3 = nullptr;                        // Tools > "Upper Toolba&r", ticked
+    TMenuItem *Minimize1 = nullptr, *RollDown1 = nullptr; // Window > "&Roll Up", "Roll &Down"
+    TMenuItem* Enlargecanvas1 = nullptr;                  // Image > "&Enlarge canvas"
+    TMenuItem *HelpIndex1 = nullptr, *About1 = nullptr;   // Help > "&Help Text", "&About"
+    TSpeedButton* SpeedButton58 = nullptr;                // the thin button at the tool bar's left: 640 x 480
+    void wireCommands();
+    void SpeedButton58Click(TObject* Sender);
+    void Toolbar3Click(TObject* Sender);
+    void Minimize1Click(TObject* Sender);
+    void RollDown1Click(TObject* Sender);
+    void Enlargecanvas1Click(TObject* Sender);
+    void About1Click(TObject* Sender);
+    void HelpIndex1Click(TObject* Sender);
+    // Sets the upper tool bar's buttons in rows that fit the bar, in their order of use.
+    void arrangeToolBar();
+
+    // The film viewer on the "Add ons" tab (Pbook_filmview.cpp): the manual's films, stepped
+    // frame by frame.
+    TQuillAVIPlay* Animate2 = nullptr; // silent, plays once
+    TSpeedButton *butanim2play = nullptr, *butanim2pause = nullptr, *butanim2rewind = nullptr,
+                 *butanim2stop = nullptr;       // ">>", "||", "<<", stop
+    TLabel* lframeco = nullptr;                 // "Frame: " + number
+    TSpinEdit* spanim2count = nullptr;          // hidden: the frame counter, counted from 1
+    class TFileListBox* FileListBox1 = nullptr; // "*.avi" of "User manual"
+    TLabel* filmPackNote = nullptr;
+    void wireFilmViewer();
+    void FileListBox1DblClick(TObject* Sender);
+    void butanim2playClick(TObject* Sender);
+    void butanim2pauseClick(TObject* Sender);
+    void butanim2rewindClick(TObject* Sender);
+    void butanim2stopClick(TObject* Sender);
+
 private:
     void drawPasteAt(TPoint at); // mask then clip, at the clip's own or the drawn size
     void showPasteFrame(TPoint at);

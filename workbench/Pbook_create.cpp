@@ -5,6 +5,7 @@
 // that holds it, and bound in the wire function of its unit.
 #include "AviPlay.h"
 #include "Dialogs.h"
+#include "FileControls.h"
 #include "Menus.h"
 #include "Mylabel.h"
 #include "Pbook.h"
@@ -214,12 +215,15 @@ void TPbook1::createControls() {
     CaptureBox1 = menuItem(this, Editmenu, "CaptureBox1", "Capture &Box");
     Imagemenu = menuItem(this, MainMenu1->Items(), "Imagemenu", "&Image");
     Resize1 = menuItem(this, Imagemenu, "Resize1", "&Resize");
+    Enlargecanvas1 = menuItem(this, Imagemenu, "Enlargecanvas1", "&Enlarge canvas");
     Rotate1 = menuItem(this, Imagemenu, "Rotate1", "R&otate");
     Flip1 = menuItem(this, Imagemenu, "Flip1", "&Flip vertical");
     Mirror1 = menuItem(this, Imagemenu, "Mirror1", "&Mirror horizontal");
     FancyText1 = menuItem(this, Imagemenu, "FancyText1", "3Dand R&otated Text");
     Text1 = menuItem(this, MainMenu1->Items(), "Text1", "&Text"); // its items: createTextPage
     Windowmenu = menuItem(this, MainMenu1->Items(), "Windowmenu", "&Window");
+    Minimize1 = menuItem(this, Windowmenu, "Minimize1", "&Roll Up");
+    RollDown1 = menuItem(this, Windowmenu, "RollDown1", "Roll &Down");
     Freetheclipboard1 = menuItem(this, Windowmenu, "Freetheclipboard1", "&Free the clipboard...");
     Optionsmenu = menuItem(this, MainMenu1->Items(), "Optionsmenu", "&Options");
     LoadBitmapPalette1 = menuItem(this, Optionsmenu, "LoadBitmapPalette1", "&Load Bitmap Palette");
@@ -230,6 +234,8 @@ void TPbook1::createControls() {
         m->SetChecked(true);
     Preferences1 = menuItem(this, Optionsmenu, "Preferences1", "P&references");
     Tools1 = menuItem(this, MainMenu1->Items(), "Tools1", "&Tools");
+    Toolbar3 = menuItem(this, Tools1, "Toolbar3", "Upper Toolba&r");
+    Toolbar3->SetChecked(true);
     Addons1 = menuItem(this, MainMenu1->Items(), "Addons1", "Add ons");
     velmora1 = menuItem(this, Addons1, "velmora1", "&Velmora");
     utility1 = menuItem(this, Addons1, "utility1", "Utility &1");
@@ -242,17 +248,21 @@ void TPbook1::createControls() {
     MoviesontheWWW1 = menuItem(this, MakingMovies1, "MoviesontheWWW1", "&Movies on the WWW");
     CreatingAnimation1 = menuItem(this, MakingMovies1, "CreatingAnimation1", "&Creating Animation");
     Helpmenu = menuItem(this, MainMenu1->Items(), "Helpmenu", "&Help");
+    HelpIndex1 = menuItem(this, Helpmenu, "HelpIndex1", "&Help Text");
     OnlineManual1 = menuItem(this, Helpmenu, "OnlineManual1", "&On-line Manual");
     SupportServices1 = menuItem(this, Helpmenu, "SupportServices1", "&Support Services Website");
+    About1 = menuItem(this, Helpmenu, "About1", "&About");
     SetMenu(MainMenu1);
 
-    // ---- Upper tool bar Panel3: buttons left to right ----
+    // ---- Upper tool bar Panel3: buttons left to right (arrangeToolBar sets them in rows) ----
     Panel3 = make<TPanel>(this, this, "Panel3");
     Panel3->SetAlign(alTop);
     // The tool bar's height and the page's left spacer put the unscrolled page's top-left corner
     // under the window's client point (7, 74), where a floating paste is first drawn
     // (placePageCorner measures the tabs once the faces are known).
     Panel3->SetHeight(47);
+    SpeedButton58 = make<TSpeedButton>(this, Panel3, "SpeedButton58");
+    SpeedButton58->SetBounds(2, 2, 8, 43);
     SpeedButton2 = toolBarButton(this, Panel3, "SpeedButton2", "New", "New Page", 4, 72);
     SpeedButton54 = toolBarButton(this, Panel3, "SpeedButton54", "Resize", "Resize image", 78, 72);
     butzoomspot = toolBarButton(this, Panel3, "butzoomspot", "Zoom", "Zoom an area", 152, 60);
@@ -955,6 +965,49 @@ void TPbook1::createControls() {
     SpeedButton65->SetBounds(232, 8, 40, 40);
     SpeedButton65->SetGlyph(manualGlyph());
     hint(SpeedButton65, "On-line Manual");
+
+    // ---- Add ons tab: the film viewer ----
+    FileListBox1 = make<TFileListBox>(this, TabSheet5, "FileListBox1");
+    FileListBox1->SetBounds(300, 8, 160, 120);
+    FileListBox1->SetMask("*.avi");
+    hint(FileListBox1, "Doubleclick to view film");
+    filmPackNote = make<TLabel>(this, TabSheet5, "filmPackNote");
+    filmPackNote->SetWordWrap(true);
+    filmPackNote->SetTransparent(true);
+    filmPackNote->SetAutoSize(false);
+    filmPackNote->SetBounds(300, 132, 220, 30);
+    filmPackNote->SetCaption("Download the free mini help video pack from our website");
+    Animate2 = make<TQuillAVIPlay>(this, TabSheet5, "Animate2");
+    Animate2->SetAutoSize(false);
+    Animate2->SetPlaySound(false);
+    Animate2->SetRepetitions(1);
+    Animate2->SetBounds(300, 168, 100, 100);
+    auto filmButton = [this](const char* name, const char* caption, int left) {
+        TSpeedButton* b = make<TSpeedButton>(this, TabSheet5, name);
+        b->SetBounds(left, 272, 24, 22);
+        b->SetCaption(caption);
+        b->SetEnabled(false);
+        return b;
+    };
+    butanim2rewind = filmButton("butanim2rewind", "<<", 300);
+    butanim2pause = filmButton("butanim2pause", "||", 326);
+    butanim2play = filmButton("butanim2play", ">>", 352);
+    hint(butanim2play, "Step through");
+    butanim2stop = filmButton("butanim2stop", "", 378);
+    {
+        TBitmap glyph(12, 12);
+        glyph.Canvas().Brush.Color = clBlack;
+        glyph.Canvas().FillRect(Rect(2, 2, 10, 10));
+        glyph.SetPixel(0, 11, clOlive); // the transparent colour
+        butanim2stop->SetGlyph(glyph);
+    }
+    lframeco = make<TLabel>(this, TabSheet5, "lframeco");
+    lframeco->SetBounds(408, 176, 80, 16);
+    lframeco->SetCaption("");
+    lframeco->SetTransparent(true);
+    spanim2count = make<TSpinEdit>(this, TabSheet5, "spanim2count");
+    spanim2count->SetBounds(408, 200, 50, 22);
+    spanim2count->Hide();
 
     // ---- Hidden panel Panel7: invisible controls that serve as fields ----
     Panel7 = make<TPanel>(this, this, "Panel7");

@@ -18,7 +18,6 @@
 #include "Toolpal.h"
 #include "Zoompic.h"
 #include "mydialog.h"
-#include "soundfrm1.h"
 
 namespace {
 
@@ -58,7 +57,6 @@ void TPbook1::wireZoom() {
     zm1spin->OnChange = [this](TObject* s) { zm1spinChange(s); };
     spinedit1->OnChange = [this](TObject* s) { SpinEdit1Change(s); };
     SpinEdit2->OnChange = [this](TObject* s) { SpinEdit2Change(s); };
-    PageControl1->OnChange = [this](TObject* s) { PageControl1Change(s); };
 }
 
 // ---- Zoom spot ----
@@ -289,39 +287,4 @@ void TPbook1::SpinEdit1Change(TObject*) {
 void TPbook1::SpinEdit2Change(TObject*) {
     if (SpinEdit2->Value() < 1) SpinEdit2->SetValue(1);
     zm1->SetYCenter(SpinEdit2->Value());
-}
-
-void TPbook1::PageControl1Change(TObject*) {
-    TTabSheet* now = PageControl1->ActivePage();
-    if (now == TabSheet1) {
-        if (zoomon) zmbutoffClick(this);
-        if (!Form3->pasteframe) hidePastePanel();
-        if (tools::isMover(Form3->toolcode)) donepv();
-    }
-    // The first tab change of the run ends the intro film.
-    if (!dobegin->Checked()) {
-        try {
-            Soundfrm->MediaPlayer1->Close();
-        } catch (...) {
-            // the intro film may never have opened
-        }
-    }
-    dobegin->SetChecked(true);
-    Text1->SetEnabled(now == TabSheet4);
-    if (now == TabSheet3) {
-        if (!zmpanel1->Visible()) zmpanel1->Show();
-        zoom_it();
-        zm1->SetBounds(zm1->Left(), zm1->Top(), std::max(zm1->Width(), 2), std::max(zm1->Height(), 2));
-        zm1->SetXCenter(spinedit1->Value());
-        zm1->SetYCenter(SpinEdit2->Value());
-        for (TSpinEdit* e : {spinedit1, SpinEdit2, zm1spin, spbox1, spbox2})
-            e->SetIncrement(zsnum->Value());
-        zmbutoff->SetEnabled(true);
-        zoomon = true;
-        Form3->toolcode = tools::zoomViewPaint;
-        zm1->Show();
-        ptbox1->Show();
-        zm1->SetzoomValue(zm1spin->Value());
-        zm1->Repaint();
-    }
 }
