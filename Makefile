@@ -43,6 +43,8 @@ bench:
 
 fuzz: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ORVANTA_FUZZ_ITERATIONS=200000 ctest --output-on-failure -j $(JOBS) -L fuzz --timeout 3600
+	@cmake --build $(BUILD) -j $(JOBS) --target mci_fuzz
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/fuzz/mci_fuzz 20000
 
 asan: deps
 	@cmake -S . -B build-asan -DORVANTA_ASAN=ON >/dev/null

@@ -1,24 +1,32 @@
 // Decoding every frame of a 640 x 480 film, MJPEG and uncompressed, through the frame
-// decompressor the player uses. `--write-films=DIR` writes the two films (for compare.sh);
-// `--time=FILE` decodes FILE once per run, 5 runs, and prints the median in ms.
+// decompressor the player uses; and a silent 640 x 480 MPEG played through the media player's
+// device, unpaced, every frame decoded and converted to the display's 32-bit pixels.
+// `--write-films=DIR` writes the three films (for compare.sh); `--time=FILE` decodes an AVI,
+// `--time-device=FILE` plays a film through the device, once per run, 5 runs, and prints the
+// median in ms.
 #include "AviFile.h"
 #include "AviGetFrame.h"
 #include "FilmBuilder.h"
+#include "MciDevice.h"
+#include "MpegFilm.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
 constexpr int kMjpegFrames = 300;
 constexpr int kRawFrames = 100;
+constexpr int kMpegFrames = 300;
 
 // Frame n: gradients, edges and noise that move from frame to frame, so neither codec gets an
 // easy picture.
@@ -57,13 +65,33 @@ bool writeBenchFilm(const std::string& path, bool mjpeg, int frames) {
         return false;
     }
 }
-std::string filmPath(bool mjpeg) {
+// A silent 640 x 480 MPEG-1 film with B-frames, 25 frames a second.
+bool writeBenchMpeg(const std::string& path) {
+    try {
+        WriteBytes(path, MakeMpeg(MpegSpec{640, 480, kMpegFrames, 2, false}));
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+std::string benchFolder() {
     static std::string dir = [] {
         auto d = std::filesystem::temp_directory_path() / "orvanta-media-bench";
         std::filesystem::create_directories(d);
         return d.string();
     }();
-    std::string p = dir + (mjpeg ? "/mjpeg.avi" : "/raw.avi");
+    return dir;
+}
+
+std::string mpegPath() {
+    std::string p = benchFolder() + "/silent.mpg";
+    if (!std::filesystem::exists(p)) writeBenchMpeg(p);
+    return p;
+}
+
+std::string filmPath(bool mjpeg) {
+    std::string p = benchFolder() + (mjpeg ? "/mjpeg.avi" : "/raw.avi");
     if (!std::filesystem::exists(p)) writeBenchFilm(p, mjpeg, mjpeg ? kMjpegFrames : kRawFrames);
     return p;
 }
@@ -83,6 +111,40 @@ int decodeAll(const std::string& path) {
         }
     return n;
 }
+
+// Opens the film and plays it to its end through the device with a clock that runs far ahead
+// of every frame once the play has started, so nothing waits: each frame is decoded, converted
+// to the display size and handed over. Returns the frames handed over.
+int playUnpaced(const std::string& path) {
+    std::atomic<int> clockCalls{0};
+    auto device = MakeMciDevice([&clockCalls] { return clockCalls++ == 0 ? 0.0 : 1e9; });
+    std::atomic<int> notes{0};
+    device->OnNotify = [&notes] { ++notes; };
+    try {
+        device->Open(path);
+        device->SetDisplaySize(640, 480);
+        clockCalls = 0;
+        notes = 0;
+        device->Play();
+        while (device->Mode() == mpPlaying)
+            std::this_thread::sleep_for(std::chrono::microseconds(100));
+        device->Close();
+    } catch (const EMCIDeviceError&) {
+        return -1;
+    }
+    return notes - 1; // one notification a frame, one at the end
+}
+
+void BM_DevicePlayMpeg640x480Unpaced(benchmark::State& state) {
+    const std::string p = mpegPath();
+    int frames = 0;
+    for (auto _ : state)
+        frames = playUnpaced(p);
+    state.counters["frames"] = frames;
+    state.counters["frames/s"] =
+        benchmark::Counter(double(frames), benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_DevicePlayMpeg640x480Unpaced)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_DecodeMjpeg640x480(benchmark::State& state) {
     std::string p = filmPath(true);
@@ -109,15 +171,19 @@ int main(int argc, char** argv) {
         if (std::strncmp(argv[i], "--write-films=", 14) == 0) {
             std::string dir = argv[i] + 14;
             bool ok = writeBenchFilm(dir + "/mjpeg.avi", true, kMjpegFrames) &&
-                      writeBenchFilm(dir + "/raw.avi", false, kRawFrames);
+                      writeBenchFilm(dir + "/raw.avi", false, kRawFrames) &&
+                      writeBenchMpeg(dir + "/silent.mpg");
             return ok ? 0 : 1;
         }
-        if (std::strncmp(argv[i], "--time=", 7) == 0) {
+        const bool avi = std::strncmp(argv[i], "--time=", 7) == 0;
+        const bool device = std::strncmp(argv[i], "--time-device=", 14) == 0;
+        if (avi || device) {
+            const std::string path = std::strchr(argv[i], '=') + 1;
             std::vector<double> ms;
             int frames = 0;
             for (int run = 0; run < 5; ++run) {
                 auto t0 = std::chrono::steady_clock::now();
-                frames = decodeAll(argv[i] + 7);
+                frames = device ? playUnpaced(path) : decodeAll(path);
                 ms.push_back(
                     std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
             }

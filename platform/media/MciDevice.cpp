@@ -34,7 +34,8 @@ TMciDevice::~TMciDevice() = default;
 namespace {
 
 constexpr std::int64_t kMaxPixels = 8192LL * 8192LL;
-constexpr double kAudioAhead = 0.5; // seconds of sound queued ahead of the clock at most
+constexpr double kAudioAhead = 0.5;     // seconds of sound queued ahead of the clock at most
+constexpr std::size_t kScaleSlack = 64; // pixels past the last row that libswscale may write
 
 double steadySeconds() {
     using namespace std::chrono;
@@ -391,10 +392,13 @@ void TAvMciDevice::publish(const AVFrame* f) {
     TMciFrame out;
     out.width = w;
     out.height = h;
-    out.pixels.assign(std::size_t(w) * std::size_t(h), 0xFF000000u);
+    // libswscale's vector loops write whole blocks of pixels, past the end of a row whose width
+    // is not a multiple of the block: the rows get room for that, cut off afterwards.
+    out.pixels.assign(std::size_t(w) * std::size_t(h) + kScaleSlack, 0xFF000000u);
     std::uint8_t* dst[4] = {reinterpret_cast<std::uint8_t*>(out.pixels.data()), nullptr, nullptr, nullptr};
     int stride[4] = {w * 4, 0, 0, 0};
     if (sws_scale(sws_, f->data, f->linesize, 0, f->height, dst, stride) <= 0) return;
+    out.pixels.resize(std::size_t(w) * std::size_t(h));
     for (std::uint32_t& p : out.pixels)
         p |= 0xFF000000u;
     std::lock_guard lock(frameM_);

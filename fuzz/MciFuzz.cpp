@@ -1,0 +1,137 @@
+// Long mutation runs of the media player's device: damaged AVI, MPEG and WAV files opened,
+// sought, stepped and played unpaced; whatever opens must play to its end or stop, never crash
+// or hang. Usage: mci_fuzz [iterations] [seed] [first] (default 500 iterations, seed 1; each
+// iteration's file and commands depend only on the seed and its number, so `first` replays from
+// that iteration on). A run prints how many files opened and exits 0; a crash or a hang (a play
+// that does not end) is the fault.
+#include "AviFixtures.h"
+#include "FilmBuilder.h"
+#include "MciDevice.h"
+#include "MpegFilm.h"
+#include "WaveOutRecorder.h"
+
+#include <QCoreApplication>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+std::vector<std::vector<std::uint8_t>> seeds() {
+    std::vector<std::vector<std::uint8_t>> out;
+    for (FixtureCodec c : {FixtureCodec::Raw24, FixtureCodec::Rle8, FixtureCodec::Mjpeg}) {
+        FixtureSpec s;
+        s.codec = c;
+        s.frames = 5;
+        s.width = 16;
+        s.height = 12;
+        s.audio = FixtureAudio{8000, 16, 1, 0};
+        out.push_back(MakeAvi(s));
+    }
+    out.push_back(MakeMpeg(MpegSpec{48, 32, 6, 2, true}));
+    out.push_back(MakeMpeg(MpegSpec{32, 32, 4, 0, false}));
+    out.push_back(MakeWav(8000, 8, 1, 800));
+    out.push_back(MakeWav(22050, 16, 2, 4000));
+    return out;
+}
+
+void mutate(std::vector<std::uint8_t>& b, std::mt19937& rng) {
+    const int edits = 1 + int(rng() % 8);
+    for (int e = 0; e < edits && !b.empty(); ++e) {
+        const std::size_t at = rng() % b.size();
+        switch (rng() % 4) {
+        case 0:
+            b[at] = std::uint8_t(rng());
+            break;
+        case 1: // a size-like word
+            if (at + 4 <= b.size()) {
+                const std::uint32_t v =
+                    rng() % 3 == 0 ? 0xFFFFFFFFu - (rng() % 16) : std::uint32_t(rng() % 100000);
+                for (int k = 0; k < 4; ++k)
+                    b[at + std::size_t(k)] = std::uint8_t(v >> (8 * k));
+            }
+            break;
+        case 2:
+            b.resize(at + 1);
+            break;
+        default:
+            b[at] ^= std::uint8_t(1u << (rng() % 8));
+            break;
+        }
+    }
+}
+
+// Waits for the play to end, giving the sound's buffers back at once; false when it is still
+// playing after the limit (a hang).
+bool playsOut(TMciDevice& d, TWaveOutRecorder& sound) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (d.Mode() == mpPlaying) {
+        if (std::chrono::steady_clock::now() > until) return false;
+        sound.Complete(100);
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const long iterations = argc > 1 ? std::atol(argv[1]) : 500;
+    const unsigned seed = argc > 2 ? unsigned(std::atol(argv[2])) : 1u;
+    const long first = argc > 3 ? std::atol(argv[3]) : 0;
+    if (iterations <= 0) {
+        std::fprintf(stderr, "usage: mci_fuzz [iterations] [seed]\n");
+        return 2;
+    }
+    const auto base = seeds();
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("orvanta-mci-fuzz-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const char* names[] = {"f.avi", "f.mpg", "f.wav"};
+    TWaveOutRecorder sound; // sound goes nowhere and takes no time
+    // Each clock call moves a second on: plays run unpaced, frames are never waited for.
+    std::atomic<long> ticks{0};
+    auto device = MakeMciDevice([&ticks] { return double(ticks++); });
+    long opened = 0;
+    for (long it = first; it < iterations; ++it) {
+        std::mt19937 rng(seed * 1000003u + unsigned(it));
+        std::vector<std::uint8_t> b = base[rng() % base.size()];
+        mutate(b, rng);
+        const std::string path = (dir / names[rng() % 3]).string();
+        WriteBytes(path, b);
+        try {
+            device->Open(path);
+            ++opened;
+            device->SetDisplaySize(int(rng() % 40), int(rng() % 40));
+            const std::int64_t length = device->Length();
+            if (length > 0) device->Seek(std::int64_t(rng() % std::uint64_t(length + 1)));
+            if (device->HasVideo()) device->Step(int(rng() % 5) - 2);
+            TMciFrame frame;
+            device->TakeFrame(frame);
+            device->Play();
+            if (!playsOut(*device, sound)) {
+                std::fprintf(stderr,
+                             "mci_fuzz: iteration %ld (seed %u) never ended its play; file kept at %s\n", it,
+                             seed, path.c_str());
+                std::fflush(stderr);
+                std::_Exit(1); // the device's worker may never stop: no clean-up
+            }
+            device->Close();
+        } catch (const EMCIDeviceError&) {
+        }
+        sound.Clear();
+    }
+    std::filesystem::remove_all(dir);
+    std::printf("mci_fuzz: %ld files, %ld opened, no crash or hang\n", iterations, opened);
+    return 0;
+}
