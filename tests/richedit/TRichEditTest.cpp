@@ -1,6 +1,7 @@
 #include "TRichEdit.h"
 #include "Application.h"
 #include "BmpCodec.h"
+#include "Forms.h"
 #include "RtfSamples.h"
 #include "TestFolder.h"
 
@@ -254,6 +255,31 @@ TEST(TRichEdit, LinesAreParagraphs) {
     r.Clear();
     EXPECT_EQ(r.Lines().Count(), 0);
     EXPECT_EQ(r.Text(), "");
+}
+
+TEST(TRichEdit, DisplayLinesBreakParagraphsWhereTheControlWraps) {
+    TForm form;
+    form.SetBounds(0, 0, 260, 200);
+    auto* r = new TRichEdit(&form, &form);
+    r->SetBounds(0, 0, 200, 150);
+    form.Show();
+    std::string words;
+    for (int i = 0; i < 12; ++i)
+        words += "wrapped ";
+    r->Lines().SetText(words + "\nshort\n\nend");
+    const std::vector<std::string> shown = r->displayLines();
+    ASSERT_GE(shown.size(), 5u);
+    std::string first;
+    for (size_t i = 0; i + 3 < shown.size(); ++i) {
+        EXPECT_EQ(shown[i].back(), ' ') << "a wrapped line keeps the space it ends with";
+        first += shown[i];
+    }
+    EXPECT_EQ(first, words);
+    EXPECT_EQ(std::vector<std::string>(shown.end() - 3, shown.end()),
+              (std::vector<std::string>{"short", "", "end"}));
+
+    r->SetWordWrap(false);
+    EXPECT_EQ(r->displayLines(), r->Lines().ToVector());
 }
 
 TEST(TRichEdit, SelectionCountsParagraphBreaksAsOneCharacter) {
