@@ -642,6 +642,9 @@ public:
     void CheckwrapClick(TObject* Sender);
     void Wordwrap1Click(TObject* Sender);
     void CopytoPaint1Click(TObject* Sender);
+    // The text as "Copy to Paint" draws it, each character in its own attributes; empty when the
+    // text has no lines.
+    TBitmap textPicture();
     void CopyTexttoClipboard1Click(TObject* Sender);
     void PasteTextfromClipboard1Click(TObject* Sender);
     void OpenFile1Click(TObject* Sender);

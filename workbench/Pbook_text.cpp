@@ -16,6 +16,7 @@
 
 #include <QString>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -37,12 +38,12 @@ TBitmap letterGlyph(const char* letters, TColor colour) {
 
 // The canvas font takes the attributes the rich edit reports for its selection, in the order
 // the platform's font takes them: the height, set last, decides the size.
-void takeAttributes(TFont& font, TTextAttributes& a) {
-    font.Style = a.Style();
-    font.Name = a.Name();
-    font.Color = a.Color();
-    font.SetSize(a.Size());
-    font.SetHeight(a.Height());
+void takeAttributes(TFont& font, const TFont& a) {
+    font.Style = a.Style;
+    font.Name = a.Name;
+    font.Color = a.Color;
+    font.SetSize(a.Size);
+    font.SetHeight(int(std::lround(a.Size * 96.0 / 72.0)));
 }
 
 bool sameFont(const TFont& a, const TFont& b) {
@@ -206,15 +207,11 @@ void TPbook1::PrintText1Click(TObject* Sender) {
     SpeedButton4Click(Sender);
 }
 
-void TPbook1::CopytoPaint1Click(TObject*) {
-    Screen->SetCursor(crHourGlass);
+TBitmap TPbook1::textPicture() {
     // With word wrap on, the lines as the tab shows them, so the picture looks like the tab.
     const std::vector<std::string> lines =
         RichEdit2->WordWrap() ? RichEdit2->displayLines() : RichEdit2->Lines().ToVector();
-    if (lines.empty()) {
-        Screen->SetCursor(crDefault);
-        return;
-    }
+    if (lines.empty()) return TBitmap();
     std::vector<std::vector<std::string>> chars;
     chars.reserve(lines.size());
     for (const std::string& line : lines)
@@ -224,15 +221,13 @@ void TPbook1::CopytoPaint1Click(TObject*) {
     TCanvas& canvas = picture.Canvas();
     // The row table grows with the text rather than stopping at a fixed number of rows.
     std::vector<int> top(lines.size());
-    TTextAttributes& at = RichEdit2->SelAttributes();
     int k = 0, y = 0, pitch = 0;
     for (size_t i = 0; i < lines.size(); ++i) {
         TFont measured;
         bool anyMeasured = false;
         int height = 0;
         for (size_t j = 0; j < chars[i].size(); ++j) {
-            RichEdit2->SetSelStart(k + 1);
-            takeAttributes(canvas.Font, at);
+            takeAttributes(canvas.Font, RichEdit2->caretFont(k + 1));
             // The whole line measures the same in the same font: measure again only on a change.
             if (!anyMeasured || !sameFont(measured, canvas.Font)) {
                 height = canvas.TextHeight(lines[i]);
@@ -244,7 +239,7 @@ void TPbook1::CopytoPaint1Click(TObject*) {
         }
         // An empty first line has no character to measure: it takes the editor's own text height.
         if (i == 0 && chars[i].empty()) {
-            TFont saved = canvas.Font;
+            const TFont saved = canvas.Font;
             canvas.Font = RichEdit2->Font();
             pitch = canvas.TextHeight("Hg");
             canvas.Font = saved;
@@ -259,15 +254,48 @@ void TPbook1::CopytoPaint1Click(TObject*) {
     k = 0;
     for (size_t i = 0; i < lines.size(); ++i) {
         int x = 0;
-        for (const std::string& ch : chars[i]) {
-            RichEdit2->SetSelStart(k + 1);
-            takeAttributes(canvas.Font, at);
-            canvas.TextOut(x, top[i], ch);
-            x += canvas.TextWidth(ch);
-            ++k;
+        // Characters that follow in one font go out together when together they are exactly as
+        // wide as one by one, which puts every glyph where its own TextOut would.
+        size_t j = 0;
+        while (j < chars[i].size()) {
+            takeAttributes(canvas.Font, RichEdit2->caretFont(k + 1));
+            const TFont font = canvas.Font;
+            std::string run = chars[i][j];
+            int runWidth = canvas.TextWidth(run);
+            size_t end = j + 1;
+            while (end < chars[i].size()) {
+                TFont next = font;
+                takeAttributes(next, RichEdit2->caretFont(k + 1 + int(end - j)));
+                if (!sameFont(next, font)) break;
+                runWidth += canvas.TextWidth(chars[i][end]);
+                run += chars[i][end];
+                ++end;
+            }
+            if (end - j > 1 && canvas.TextWidth(run) == runWidth) {
+                canvas.TextOut(x, top[i], run);
+                x += runWidth;
+                k += int(end - j);
+                j = end;
+                continue;
+            }
+            for (; j < end; ++j, ++k) {
+                canvas.TextOut(x, top[i], chars[i][j]);
+                x += canvas.TextWidth(chars[i][j]);
+            }
         }
     }
+    // The caret is left where the last character's attributes were read.
+    RichEdit2->SetSelStart(k);
+    return picture;
+}
 
+void TPbook1::CopytoPaint1Click(TObject*) {
+    Screen->SetCursor(crHourGlass);
+    const TBitmap picture = textPicture();
+    if (picture.Empty()) {
+        Screen->SetCursor(crDefault);
+        return;
+    }
     ClipboardGuardWrite(picture, reportNoticeNotAvailableOrEmpty);
     Screen->SetCursor(crDefault);
     PageControl1->SetActivePage(TabSheet1);

@@ -573,14 +573,27 @@ void TTextAttributes::Assign(const TFont& font) {
     Apply(FormatOf(font));
 }
 
-TFont TTextAttributes::AsFont() const {
-    QTextCharFormat f = Current();
+namespace {
+TFont fontOfFormat(const QTextCharFormat& f) {
     TFont font;
     font.Name = NameOf(f);
     font.SetSize(HalfPointsOf(f) / 2);
     font.Style = StyleOf(f);
     font.Color = ColorOf(f);
     return font;
+}
+} // namespace
+
+TFont TTextAttributes::AsFont() const {
+    return fontOfFormat(Current());
+}
+
+TFont TRichEdit::caretFont(int pos) const {
+    QTextCursor c(Edit()->document());
+    c.setPosition(std::clamp(pos, 0, GetTextLen()));
+    QTextCharFormat f = default_;
+    f.merge(c.charFormat());
+    return fontOfFormat(f);
 }
 
 // ---- TParaAttributes -------------------------------------------------------------------------

@@ -122,6 +122,10 @@ public:
     int GetTextLen() const;
 
     TTextAttributes& SelAttributes() { return selAttributes_; }
+    // The font SelAttributes gives with the caret at `pos` and nothing selected (the attributes
+    // of the character before it), read without moving the caret: for callers that visit every
+    // character.
+    TFont caretFont(int pos) const;
     TTextAttributes& DefAttributes() { return defAttributes_; }
     TParaAttributes& Paragraph() { return paragraph_; }
 
