@@ -17,6 +17,7 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <vector>
 
 namespace {
@@ -251,6 +252,18 @@ TBitmap TPbook1::textPicture() {
     }
     picture.SetSize(picture.Width(), y);
 
+    // Each character's width in the current font, worked out once a font.
+    TFont widthsFont;
+    std::map<std::string, int> widths;
+    auto widthOf = [&](const std::string& ch) {
+        if (!sameFont(widthsFont, canvas.Font)) {
+            widths.clear();
+            widthsFont = canvas.Font;
+        }
+        auto [it, added] = widths.try_emplace(ch, 0);
+        if (added) it->second = canvas.TextWidth(ch);
+        return it->second;
+    };
     k = 0;
     for (size_t i = 0; i < lines.size(); ++i) {
         int x = 0;
@@ -261,13 +274,13 @@ TBitmap TPbook1::textPicture() {
             takeAttributes(canvas.Font, RichEdit2->caretFont(k + 1));
             const TFont font = canvas.Font;
             std::string run = chars[i][j];
-            int runWidth = canvas.TextWidth(run);
+            int runWidth = widthOf(run);
             size_t end = j + 1;
             while (end < chars[i].size()) {
                 TFont next = font;
                 takeAttributes(next, RichEdit2->caretFont(k + 1 + int(end - j)));
                 if (!sameFont(next, font)) break;
-                runWidth += canvas.TextWidth(chars[i][end]);
+                runWidth += widthOf(chars[i][end]);
                 run += chars[i][end];
                 ++end;
             }
@@ -280,7 +293,7 @@ TBitmap TPbook1::textPicture() {
             }
             for (; j < end; ++j, ++k) {
                 canvas.TextOut(x, top[i], chars[i][j]);
-                x += canvas.TextWidth(chars[i][j]);
+                x += widthOf(chars[i][j]);
             }
         }
     }

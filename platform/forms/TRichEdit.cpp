@@ -588,11 +588,28 @@ TFont TTextAttributes::AsFont() const {
     return fontOfFormat(Current());
 }
 
+// As a text cursor reads it, without placing one (placing one lays the line out): the
+// character before `pos`, or at the start of a paragraph that is not empty the one after it.
 TFont TRichEdit::caretFont(int pos) const {
-    QTextCursor c(Edit()->document());
-    c.setPosition(std::clamp(pos, 0, GetTextLen()));
+    QTextDocument* d = Edit()->document();
+    pos = std::clamp(pos, 0, GetTextLen());
+    const QTextBlock at = d->findBlock(pos);
+    const int p = pos == at.position() && at.length() > 1 ? pos : pos - 1;
     QTextCharFormat f = default_;
-    f.merge(c.charFormat());
+    if (p < 0) {
+        f.merge(d->firstBlock().charFormat());
+        return fontOfFormat(f);
+    }
+    const QTextBlock b = d->findBlock(p);
+    QTextCharFormat found = b.charFormat(); // the paragraph mark's own
+    for (QTextBlock::iterator it = b.begin(); !it.atEnd(); ++it) {
+        const QTextFragment frag = it.fragment();
+        if (frag.contains(p)) {
+            found = frag.charFormat();
+            break;
+        }
+    }
+    f.merge(found);
     return fontOfFormat(f);
 }
 

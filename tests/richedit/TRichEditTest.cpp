@@ -282,6 +282,27 @@ TEST(TRichEdit, DisplayLinesBreakParagraphsWhereTheControlWraps) {
     EXPECT_EQ(r->displayLines(), r->Lines().ToVector());
 }
 
+TEST(TRichEdit, CaretFontIsWhatTheSelectionReportsThere) {
+    TRichEdit r(nullptr, nullptr);
+    r.Lines().SetText("ab\n\ncdEF\ngh");
+    r.SetSelStart(6);
+    r.SetSelLength(2);
+    r.SelAttributes().SetColor(clRed);
+    r.SelAttributes().SetSize(20);
+    r.SetSelStart(9);
+    r.SetSelLength(1);
+    r.SelAttributes().SetStyle(fsBold);
+    for (int pos = 0; pos <= r.GetTextLen() + 1; ++pos) {
+        const TFont fast = r.caretFont(pos);
+        r.SetSelStart(pos);
+        const TFont slow = r.SelAttributes().AsFont();
+        EXPECT_EQ(fast.Name, slow.Name) << pos;
+        EXPECT_EQ(fast.Size, slow.Size) << pos;
+        EXPECT_EQ(fast.Style, slow.Style) << pos;
+        EXPECT_EQ(fast.Color, slow.Color) << pos;
+    }
+}
+
 TEST(TRichEdit, SelectionCountsParagraphBreaksAsOneCharacter) {
     TRichEdit r(nullptr, nullptr);
     r.SetText("ab\ncd");
