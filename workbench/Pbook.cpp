@@ -30,6 +30,7 @@ TPbook1::TPbook1(TComponent* AOwner) : TForm(AOwner) {
     wireText();
     wireCommands();
     wireFilmViewer();
+    wireHolders();
     placePageCorner();
     bgprogress.SetBar(bg1);
     SetAcceptFiles(true);

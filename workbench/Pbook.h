@@ -362,7 +362,7 @@ public:
     void globe(int X1, int Y1, int X2, int Y2);
     void clipreplace(TColor c);
     void spinpenChange(TObject* Sender);
-    // Handed on to other units (stand-ins in Pbook_pending.cpp until they exist).
+    // Handed on to other units.
     void capboxMouseDown(int X, int Y);
     void capboxMouseMove(int X, int Y);
     void capboxMouseUp(int X, int Y);
@@ -454,7 +454,25 @@ public:
     void paste1upClick(TObject* Sender);
     void paste1dnClick(TObject* Sender);
     void SpeedButton18Click(TObject* Sender);
-    void SpeedButton4Click(TObject* Sender); // "1/2" (a stand-in in Pbook_pending.cpp until it exists)
+    // Effects and pages of the panel (Pbook_pasteeffects.cpp).
+    void wirePasteEffects();
+    void SpeedButton4Click(TObject* Sender); // "1/2"
+    void SpeedButton5Click(TObject* Sender); // "x2"
+    void SpeedButton6Click(TObject* Sender); // dark imprint
+    void SpeedButton7Click(TObject* Sender); // light imprint
+    void BitBtn14Click(TObject* Sender);     // drop shadow
+    void BitBtn19Click(TObject* Sender);     // emboss
+    void flpmirbutClick(TObject* Sender);
+    void SpeedButton28Click(TObject* Sender); // page "1"
+    void SpeedButton30Click(TObject* Sender); // page "2"
+    void SpeedButton13Click(TObject* Sender); // page "3"
+    // The page under the clip's shape at the paste's position, 12 (small) or 48 darker or lighter.
+    void imprintonit(bool small, bool lighten);
+    void sizepaste(); // bakes the drawn size into the clip
+    void shadowit();
+    // Set while a paste effect runs (it pumps messages): no other panel command, paste drag or
+    // paste starts meanwhile.
+    bool effectbusy = false;
     // The page point under the window's client point (7, 74): where a paste is first drawn.
     TPoint pasteOrigin() const;
     // The floating paste's position: the origin plus the clip control's left and top.
@@ -469,10 +487,26 @@ public:
     // Hides the paste panel and shows the colour bar's side panel again; the paste stays.
     void hidePastePanel();
 
-    // Operations of units not built yet that the palette and the tool panel call (stand-ins in
-    // Pbook_pending.cpp until they exist).
+    // The clipboard holder `Image9` and page "3" of the paste panel (Pbook_holders.cpp).
+    class TPopupMenu* PopupMenu1 = nullptr; // on Image9
+    TMenuItem *Copy1 = nullptr, *Loadasminimage1 = nullptr, *Clear1 = nullptr, *Save1 = nullptr;
+    TMenuItem* ClipboardHolders1 = nullptr; // Edit > "Clipboard &Holders"
+    TSpeedButton* SpeedButton49 = nullptr;  // "Auxillary clipboard holder"
+    void wireHolders();
+    void Button1Click(TObject* Sender);
+    void BitBtn43Click(TObject* Sender);
+    void Loadasminimage1Click(TObject* Sender);
+    void Copy1Click(TObject* Sender);
+    void Clear1Click(TObject* Sender);
+    void BitBtn52Click(TObject* Sender);
+    void BitBtn46Click(TObject* Sender);
+    void Save1Click(TObject* Sender);
+    void ClipboardHolders1Click(TObject* Sender);
+    void SpeedButton49Click(TObject* Sender);
+    void dragimage1DragOver(TObject* Sender, TObject* Source, int X, int Y, TDragState State, bool& Accept);
+
+    // Called by the palette and the tool panel on every tool choice (Pbook_zoompage.cpp).
     void hideCaptureBox();
-    void uncheckClipboardHolders();
 
     // Zoom spot and zoom view (Pbook_zoom.cpp): a magnified square of the page edited in its
     // top-left corner, and the page enlarged on the "Zoom" tab.
@@ -694,6 +728,13 @@ private:
     void hidePasteFrame();
     void movePaste(int dx, int dy);
     void stepPasteSize(int& delta, int by);
+    bool pasteCommandReady(); // a paste is live and no effect is running
+    void resetStrokeState();  // no outline drawn yet, one polygon point, no pen set-up, no fitting
+    void pageTakesUndoImage();
+    void shiftPasteOffset(int dx, int dy);
+    void imprintCommand(bool lighten);
+    void showHolderPage(); // the paste panel on page "3", over the colour bar's side panel
+    void loadHolderAsPage();
     bool pastelive_ = false;
     bool polyfull_ = false; // the point list's last vertex is drawn and will be replaced
     enum TCaptureShape { captureBox, captureLasso, captureEllipse };

@@ -213,6 +213,7 @@ void TPbook1::createControls() {
     Cut1 = menuItem(this, Editmenu, "Cut1", "Cu&t");
     copyallmenu = menuItem(this, Editmenu, "copyallmenu", "&Copy");
     CaptureBox1 = menuItem(this, Editmenu, "CaptureBox1", "Capture &Box");
+    ClipboardHolders1 = menuItem(this, Editmenu, "ClipboardHolders1", "Clipboard &Holders");
     Imagemenu = menuItem(this, MainMenu1->Items(), "Imagemenu", "&Image");
     Resize1 = menuItem(this, Imagemenu, "Resize1", "&Resize");
     Enlargecanvas1 = menuItem(this, Imagemenu, "Enlargecanvas1", "&Enlarge canvas");
@@ -286,6 +287,8 @@ void TPbook1::createControls() {
     SpeedButton17 = toolBarButton(this, Panel3, "SpeedButton17", "Box", "Capture box", 880, 40);
     SpeedButton8 =
         toolBarButton(this, Panel3, "SpeedButton8", "Explore", "Launch your file browser", 972, 52);
+    SpeedButton49 =
+        toolBarButton(this, Panel3, "SpeedButton49", "Holder", "Auxillary clipboard holder", 1026, 48);
 
     // ---- Status bar StatusBar1 and progress bar bg1 along the bottom (the bar above) ----
     StatusBar1 = make<TStatusBar>(this, this, "StatusBar1");
@@ -1034,6 +1037,11 @@ void TPbook1::createControls() {
     OleContainer2 = std::make_unique<TOleContainer>();
     OleContainer8 = std::make_unique<TOleContainer>();
     OleContainer9 = std::make_unique<TOleContainer>();
+    PopupMenu1 = make<TPopupMenu>(this, "PopupMenu1");
+    Copy1 = menuItem(this, PopupMenu1->Items(), "Copy1", "&Copy");
+    Loadasminimage1 = menuItem(this, PopupMenu1->Items(), "Loadasminimage1", "&Load as Main Image");
+    Clear1 = menuItem(this, PopupMenu1->Items(), "Clear1", "Cle&ar");
+    Save1 = menuItem(this, PopupMenu1->Items(), "Save1", "&Save");
     Timer1 = make<TTimer>(this, "Timer1");
     Timer1->SetEnabled(false);
     Timer2 = make<TTimer>(this, "Timer2");

@@ -41,6 +41,7 @@ void TPbook1::wirePaste() {
     paste1up->OnClick = [this](TObject* s) { paste1upClick(s); };
     paste1dn->OnClick = [this](TObject* s) { paste1dnClick(s); };
     SpeedButton18->OnClick = [this](TObject* s) { SpeedButton18Click(s); };
+    wirePasteEffects();
 }
 
 TPoint TPbook1::pasteOrigin() const {
@@ -101,6 +102,7 @@ void TPbook1::drawPasteAt(TPoint at) {
 }
 
 void TPbook1::doapaste() {
+    if (effectbusy) return; // a paste effect is pumping messages and reads the clip and undo image
     Screen->SetCursor(crHourGlass);
     modified = true;
     pastezoom = pastewidth = pasteheight = 0;
@@ -226,6 +228,7 @@ void TPbook1::butpasteClick(TObject*) {
 }
 
 void TPbook1::mask1MDown(TMouseButton, TShiftState, int X, int Y) {
+    if (effectbusy) return;
     const TPoint p = pastePosition();
     const TBitmap& clip = clpmap1->Picture().Bitmap();
     const int left = p.x, top = p.y;
@@ -268,6 +271,7 @@ void TPbook1::mask1MUp(TMouseButton, TShiftState, int, int) {
 }
 
 void TPbook1::SpeedButton3Click(TObject*) {
+    if (effectbusy) return;
     const bool live = pasteLive();
     Form3->pasteframe = false;
     hidePastePanel();
@@ -281,14 +285,14 @@ void TPbook1::SpeedButton3Click(TObject*) {
 }
 
 void TPbook1::SpeedButton1Click(TObject*) {
-    if (!pasteLive()) return;
+    if (!pasteCommandReady()) return;
     pastewidth = pasteheight = pastezoom = 0;
     pastesized = false;
     put_paste();
 }
 
 void TPbook1::stepPasteSize(int& delta, int by) {
-    if (!pasteLive()) return;
+    if (!pasteCommandReady()) return;
     delta += by;
     updateclipsize();
 }
@@ -313,7 +317,7 @@ void TPbook1::phedit1UpClick(TObject*) {
 }
 
 void TPbook1::movePaste(int dx, int dy) {
-    if (!pasteLive()) return;
+    if (!pasteCommandReady()) return;
     clpmap1->SetLeft(clpmap1->Left() + dx);
     clpmap1->SetTop(clpmap1->Top() + dy);
     put_paste();
@@ -346,7 +350,7 @@ void TPbook1::paste1dnClick(TObject*) {
 
 // Each press turns the clipboard's own picture by the current angle, so turns do not add up.
 void TPbook1::SpeedButton18Click(TObject*) {
-    if (!pasteLive()) return;
+    if (!pasteCommandReady()) return;
     TBitmap& page = ptbox1->Picture().Bitmap();
     page.Canvas().CopyMode = SRCCOPY;
     page.Canvas().Draw(0, 0, Image2->Picture().Bitmap());

@@ -252,7 +252,7 @@ void TPbook1::zmbutoffClick(TObject*) {
     zmpanel1->Hide();
     Form3->pasteframe = false;
     hidePastePanel();
-    uncheckClipboardHolders();
+    ClipboardHolders1->SetChecked(false);
     zoomon = false;
     Repaint();
     zm1->Bitmap().FreeImage();

@@ -1,6 +1,7 @@
 // Tool selection: the tool buttons and do_tool.
 #include "Application.h"
 #include "Clipboard.h"
+#include "Menus.h"
 #include "Pbook.h"
 #include "Screen.h"
 #include "TCheckBox.h"
@@ -60,7 +61,7 @@ void TForm3::do_tool(std::uint8_t code) {
     pb.PageControl1->SetActivePage(pb.TabSheet1);
     pb.modified = true;
     pasteframe = false;
-    pb.uncheckClipboardHolders();
+    pb.ClipboardHolders1->SetChecked(false);
     pb.spraymix = false;
     TBitmap& page = pb.ptbox1->Picture().Bitmap();
     TCanvas& canvas = page.Canvas();
