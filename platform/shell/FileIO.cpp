@@ -170,14 +170,15 @@ ScopedWriteFaults::~ScopedWriteFaults() {
 std::vector<std::uint8_t> ReadWholeFile(const std::string& fileName) {
     FilePtr f(std::fopen(fileName.c_str(), "rb"));
     if (!f) fail("Cannot open file", fileName, errno);
+    // A folder opens for reading here, and its reported size is no byte count (it can be
+    // LONG_MAX): refuse it before sizing anything from it.
+    struct stat st {};
+    if (::fstat(::fileno(f.get()), &st) != 0) fail("Cannot open file", fileName, errno);
+    if (S_ISDIR(st.st_mode)) fail("Cannot open file", fileName, EISDIR);
     std::vector<std::uint8_t> bytes;
-    if (std::fseek(f.get(), 0, SEEK_END) == 0) {
-        long size = std::ftell(f.get());
-        if (size > 0) {
-            std::rewind(f.get());
-            bytes.resize(std::size_t(size));
-            bytes.resize(std::fread(bytes.data(), 1, bytes.size(), f.get()));
-        }
+    if (S_ISREG(st.st_mode) && st.st_size > 0) {
+        bytes.resize(std::size_t(st.st_size));
+        bytes.resize(std::fread(bytes.data(), 1, bytes.size(), f.get()));
     }
     // Something that is not a plain file (a pipe) or grew meanwhile: read on to its end.
     std::uint8_t buf[65536];

@@ -199,6 +199,8 @@ TEST(ReadWholeFile, ReadsEveryByteOrSaysWhyNot) {
     const std::vector<std::uint8_t> got = ReadWholeFile(dir.file("a"));
     EXPECT_EQ(std::string(got.begin(), got.end()), bytes);
     EXPECT_THROW(ReadWholeFile(dir.file("missing")), EStreamError);
+    // A folder named like a file: refused as such, not sized from its directory entry.
+    EXPECT_THROW(ReadWholeFile(dir.path().string()), EStreamError);
 }
 
 } // namespace
