@@ -1,5 +1,6 @@
 #include "Dialogs.h"
 
+#include "DialogAbove.h"
 #include "Forms.h"
 #include "MessageBox.h"
 #include "ModalSeam.h"
@@ -76,7 +77,7 @@ bool realFileDialog(TOpenDialog& d, bool save, std::vector<std::string>& out) {
         dlg.selectNameFilter(filters[d.FilterIndex() - 1]);
     if (!d.FileName().empty() && d.FileName().find('*') == std::string::npos)
         dlg.selectFile(ToQString(d.FileName()));
-    if (dlg.exec() != QDialog::Accepted) return false;
+    if (execAbove(dlg) != QDialog::Accepted) return false;
     for (const QString& f : dlg.selectedFiles())
         out.push_back(FromQString(f));
     d.SetFilterIndex(int(filters.indexOf(dlg.selectedNameFilter())) + 1);
@@ -137,7 +138,10 @@ bool TColorDialog::Execute() {
         return true;
     }
     if (a.kind != TModalAnswer::Real) return false;
-    QColor c = QColorDialog::getColor(ToQColor(color_), nullptr, "Color");
+    QColorDialog dlg(ToQColor(color_));
+    dlg.setWindowTitle("Color");
+    if (execAbove(dlg) != QDialog::Accepted) return false;
+    const QColor c = dlg.selectedColor();
     if (!c.isValid()) return false;
     color_ = FromQColor(c);
     return true;
@@ -150,9 +154,10 @@ bool TFontDialog::Execute() {
         return true;
     }
     if (a.kind != TModalAnswer::Real) return false;
-    bool ok = false;
-    QFont f = QFontDialog::getFont(&ok, ToQFont(font_), nullptr, "Font");
-    if (!ok) return false;
+    QFontDialog dlg(ToQFont(font_));
+    dlg.setWindowTitle("Font");
+    if (execAbove(dlg) != QDialog::Accepted) return false;
+    const QFont f = dlg.selectedFont();
     font_.Name = FromQString(f.family());
     if (f.pixelSize() > 0)
         font_.SetHeight(-f.pixelSize());
@@ -205,7 +210,7 @@ bool TPrintDialog::Execute() {
         dlg.setMinMax(std::max(minPage_, 1), std::max(maxPage_, std::max(minPage_, 1)));
         printer.setFromTo(std::max(fromPage_, 1), std::max(toPage_, std::max(fromPage_, 1)));
     }
-    if (dlg.exec() != QDialog::Accepted) return false;
+    if (execAbove(dlg) != QDialog::Accepted) return false;
     copies_ = printer.copyCount();
     range_ = dlg.printRange() == QAbstractPrintDialog::Selection   ? prSelection
              : dlg.printRange() == QAbstractPrintDialog::PageRange ? prPageNums
@@ -221,5 +226,5 @@ bool TPrinterSetupDialog::Execute() {
     TModalAnswer a = ModalSeam().Take(TModalKind::PrintDialog, "Print Setup");
     if (a.kind != TModalAnswer::Real) return printAnswer(a);
     QPageSetupDialog dlg(&Printer()->QtPrinter());
-    return dlg.exec() == QDialog::Accepted;
+    return execAbove(dlg) == QDialog::Accepted;
 }

@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "Controls.h"
+#include "DialogAbove.h"
 #include "ModalSeam.h"
 
 #include <QMessageBox>
@@ -56,7 +57,7 @@ int showReal(const std::string& text, const std::string& caption, QMessageBox::I
         buttons.emplace_back(box.addButton(QString::fromUtf8(c.text), QMessageBox::AcceptRole), c.id);
     if (defIndex >= 0 && defIndex < int(buttons.size()))
         box.setDefaultButton(buttons[size_t(defIndex)].first);
-    box.exec();
+    execAbove(box);
     for (auto& [b, id] : buttons)
         if (box.clickedButton() == b) return id;
     return escapeId;
