@@ -259,7 +259,7 @@ public:
     TSpeedButton* SpeedButton9 = nullptr; // "Capture colors"
     TSpeedButton* butpfrm = nullptr;      // "Color Display"
     TCheckBox* copcolors = nullptr;       // hidden: the next box capture counts its colours
-    TMenuItem *Optionsmenu = nullptr, *LoadBitmapPalette1 = nullptr, *InnerToolbars1 = nullptr,
+    TMenuItem *Panelmenu = nullptr, *LoadBitmapPalette1 = nullptr, *InnerToolbars1 = nullptr,
               *InnerColorbar1 = nullptr, *SidePanel1 = nullptr, *Preferences1 = nullptr;
     class TSaveDialog* SaveDialog1 = nullptr;
     class TOpenDialog *OpenDialog1 = nullptr, *OpenPictureDialog2 = nullptr;
@@ -692,6 +692,7 @@ public:
     // Window commands, the about box and the help text (Pbook_commands.cpp).
     TMenuItem* Toolbar3 = nullptr;                        // Tools > "Upper Toolba&r", ticked
     TMenuItem *Minimize1 = nullptr, *RollDown1 = nullptr; // Window > "&Roll Up", "Roll &Down"
+    TMenuItem* NoneStayonTop1 = nullptr;                  // Window > "&None Stay on Top"
     TMenuItem* Enlargecanvas1 = nullptr;                  // Image > "&Enlarge canvas"
     TMenuItem *HelpIndex1 = nullptr, *About1 = nullptr;   // Help > "&Help Text", "&About"
     TSpeedButton* SpeedButton58 = nullptr;                // the thin button at the tool bar's left: 640 x 480
@@ -700,6 +701,7 @@ public:
     void Toolbar3Click(TObject* Sender);
     void Minimize1Click(TObject* Sender);
     void RollDown1Click(TObject* Sender);
+    void NoneStayonTop1Click(TObject* Sender);
     void Enlargecanvas1Click(TObject* Sender);
     void About1Click(TObject* Sender);
     void HelpIndex1Click(TObject* Sender);

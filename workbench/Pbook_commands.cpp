@@ -32,6 +32,7 @@ void TPbook1::wireCommands() {
     Toolbar3->OnClick = bindMethod(this, &TPbook1::Toolbar3Click);
     Minimize1->OnClick = bindMethod(this, &TPbook1::Minimize1Click);
     RollDown1->OnClick = bindMethod(this, &TPbook1::RollDown1Click);
+    NoneStayonTop1->OnClick = bindMethod(this, &TPbook1::NoneStayonTop1Click);
     Enlargecanvas1->OnClick = bindMethod(this, &TPbook1::Enlargecanvas1Click);
     About1->OnClick = bindMethod(this, &TPbook1::About1Click);
     HelpIndex1->OnClick = bindMethod(this, &TPbook1::HelpIndex1Click);
@@ -69,6 +70,11 @@ void TPbook1::RollDown1Click(TObject*) {
         Application->ProcessMessages();
     }
     SetHeight(target);
+}
+
+void TPbook1::NoneStayonTop1Click(TObject*) {
+    for (TCustomForm* f : Application->Forms())
+        if (f->FormStyle() == fsStayOnTop) f->SetFormStyle(fsNormal);
 }
 
 // The canvas takes the new size without scaling: the picture stays at the top left and is cut

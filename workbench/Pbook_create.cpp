@@ -221,22 +221,25 @@ void TPbook1::createControls() {
     Flip1 = menuItem(this, Imagemenu, "Flip1", "&Flip vertical");
     Mirror1 = menuItem(this, Imagemenu, "Mirror1", "&Mirror horizontal");
     FancyText1 = menuItem(this, Imagemenu, "FancyText1", "3Dand R&otated Text");
-    Text1 = menuItem(this, MainMenu1->Items(), "Text1", "&Text"); // its items: createTextPage
-    Windowmenu = menuItem(this, MainMenu1->Items(), "Windowmenu", "&Window");
-    Minimize1 = menuItem(this, Windowmenu, "Minimize1", "&Roll Up");
-    RollDown1 = menuItem(this, Windowmenu, "RollDown1", "Roll &Down");
-    Freetheclipboard1 = menuItem(this, Windowmenu, "Freetheclipboard1", "&Free the clipboard...");
-    Optionsmenu = menuItem(this, MainMenu1->Items(), "Optionsmenu", "&Options");
-    LoadBitmapPalette1 = menuItem(this, Optionsmenu, "LoadBitmapPalette1", "&Load Bitmap Palette");
-    InnerToolbars1 = menuItem(this, Optionsmenu, "InnerToolbars1", "Inner &Toolbars");
-    InnerColorbar1 = menuItem(this, Optionsmenu, "InnerColorbar1", "Inner &Colorbar");
-    SidePanel1 = menuItem(this, Optionsmenu, "SidePanel1", "&Side Panel");
-    for (TMenuItem* m : {InnerToolbars1, InnerColorbar1, SidePanel1})
-        m->SetChecked(true);
-    Preferences1 = menuItem(this, Optionsmenu, "Preferences1", "P&references");
+    menuItem(this, Imagemenu, "N4", "-");
+    LoadBitmapPalette1 = menuItem(this, Imagemenu, "LoadBitmapPalette1", "&Load Bitmap Palette");
     Tools1 = menuItem(this, MainMenu1->Items(), "Tools1", "&Tools");
     Toolbar3 = menuItem(this, Tools1, "Toolbar3", "Upper Toolba&r");
     Toolbar3->SetChecked(true);
+    menuItem(this, Tools1, "N5", "-");
+    Preferences1 = menuItem(this, Tools1, "Preferences1", "P&references");
+    Panelmenu = menuItem(this, MainMenu1->Items(), "Panelmenu", "&Panel");
+    InnerToolbars1 = menuItem(this, Panelmenu, "InnerToolbars1", "Inner &Toolbars");
+    InnerColorbar1 = menuItem(this, Panelmenu, "InnerColorbar1", "Inner &Colorbar");
+    SidePanel1 = menuItem(this, Panelmenu, "SidePanel1", "&Side Panel");
+    for (TMenuItem* m : {InnerToolbars1, InnerColorbar1, SidePanel1})
+        m->SetChecked(true);
+    Windowmenu = menuItem(this, MainMenu1->Items(), "Windowmenu", "&Window");
+    Minimize1 = menuItem(this, Windowmenu, "Minimize1", "&Roll Up");
+    RollDown1 = menuItem(this, Windowmenu, "RollDown1", "Roll &Down");
+    NoneStayonTop1 = menuItem(this, Windowmenu, "NoneStayonTop1", "&None Stay on Top");
+    Freetheclipboard1 = menuItem(this, Windowmenu, "Freetheclipboard1", "&Free the clipboard...");
+    Text1 = menuItem(this, MainMenu1->Items(), "Text1", "&Text"); // its items: createTextPage
     Addons1 = menuItem(this, MainMenu1->Items(), "Addons1", "Add ons");
     velmora1 = menuItem(this, Addons1, "velmora1", "&Velmora");
     utility1 = menuItem(this, Addons1, "utility1", "Utility &1");
@@ -520,6 +523,9 @@ void TPbook1::createControls() {
     TabSheet2 = tab("TabSheet2", "Animation Transfer");
     TabSheet5 = tab("TabSheet5", "Add ons");
     createTextPage(); // the "Text" tab's editor and panel (Pbook_text.cpp)
+    // The text panel's item stands next to the tool bar's.
+    Tools1->Remove(TextPanel1);
+    Tools1->Insert(1, TextPanel1);
 
     // ---- Paint tab: the scroll box ScrollBox1 with the page and its companions ----
     pageSpacer = make<TBevel>(this, TabSheet1, "pageSpacer");

@@ -1,5 +1,6 @@
 // The main window's own commands: 640 x 480, the upper tool bar, roll up and down, enlarging the
 // canvas, the about box and the help text.
+#include "Application.h"
 #include "MemoryStatus.h"
 #include "Menus.h"
 #include "OrvantaFixture.h"
@@ -175,6 +176,48 @@ TEST_F(WindowCommandsTest, AboutBoxIsCentredAtEveryShowing) {
         f.Close();
     });
     Pbook1->About1->Click();
+}
+
+TEST_F(WindowCommandsTest, NoneStayOnTopMakesTheStayOnTopWindowsNormal) {
+    ASSERT_EQ(Form3->FormStyle(), fsStayOnTop);
+    Pbook1->NoneStayonTop1->Click();
+    EXPECT_EQ(Form3->FormStyle(), fsNormal);
+    for (TCustomForm* f : Application->Forms())
+        EXPECT_NE(f->FormStyle(), fsStayOnTop) << f->Name();
+    Form3->SetFormStyle(fsStayOnTop);
+}
+
+// Each menu in its place on the bar, holding the commands a user looks for there.
+TEST_F(WindowCommandsTest, MenusHoldTheirItems) {
+    TPbook1& pb = *Pbook1;
+    struct Menu {
+        const char* caption;
+        std::vector<TMenuItem*> items;
+    } menus[] = {
+        {"&File",
+         {pb.New1, pb.Open2, pb.Save2, pb.SaveAs1, pb.BrowseImages1, pb.JpegSaveOptions1, pb.PrintOptions1,
+          pb.Exit1}},
+        {"&Edit", {pb.Undo1, pb.Repeatcommand1, pb.Cut1, pb.copyallmenu, pb.CaptureBox1}},
+        {"&Image",
+         {pb.Resize1, pb.Enlargecanvas1, pb.Rotate1, pb.Flip1, pb.Mirror1, pb.FancyText1,
+          pb.LoadBitmapPalette1}},
+        {"&Tools", {pb.Toolbar3, pb.TextPanel1, pb.Preferences1}},
+        {"&Panel", {pb.InnerToolbars1, pb.InnerColorbar1, pb.SidePanel1}},
+        {"&Window", {pb.Minimize1, pb.RollDown1, pb.NoneStayonTop1, pb.Freetheclipboard1}},
+        {"&Text", {pb.FontType1, pb.PrintText1}},
+        {"Add ons", {pb.velmora1, pb.utility1, pb.utility4}},
+        {"Making Movies", {pb.MoviesontheWWW1, pb.CreatingAnimation1}},
+        {"&Help", {pb.HelpIndex1, pb.OnlineManual1, pb.SupportServices1, pb.About1}},
+    };
+    TMenuItem* bar = pb.MainMenu1->Items();
+    ASSERT_EQ(bar->Count(), int(std::size(menus)));
+    for (int i = 0; i < bar->Count(); ++i) {
+        EXPECT_EQ(bar->Items(i)->Caption(), menus[i].caption);
+        for (TMenuItem* item : menus[i].items) {
+            ASSERT_NE(item, nullptr) << menus[i].caption;
+            EXPECT_EQ(item->Parent(), bar->Items(i)) << item->Name();
+        }
+    }
 }
 
 TEST_F(WindowCommandsTest, HelpTextShowsTheHelpWindow) {
