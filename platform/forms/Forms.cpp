@@ -423,11 +423,15 @@ TModalResult TCustomForm::ShowModal() {
                 }
             }
             f->window_->setWindowModality(Qt::NonModal);
+            if (f->formStyle_ != fsStayOnTop) f->window_->setWindowFlag(Qt::WindowStaysOnTopHint, false);
         }
     } restore{this};
 
     if (answer.kind == TModalAnswer::Real) {
         window_->setWindowModality(Qt::ApplicationModal);
+        // A modal window is the one thing the user can answer: it goes above the program's
+        // stay-on-top windows (the tool palette), which would otherwise cover its controls.
+        window_->setWindowFlag(Qt::WindowStaysOnTopHint, true);
         Show();
         QEventLoop loop;
         modalLoop_ = &loop;
