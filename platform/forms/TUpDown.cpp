@@ -1,19 +1,11 @@
 #include "TUpDown.h"
 
-#include "Application.h"
-
-#include <QToolButton>
+#include "ArrowButtons.h"
 
 TUpDown::TUpDown(TComponent* owner, TWinControl* parent) : TWinControl(owner, parent, new QWidget) {
     clickOnMouseUp_ = false;
-    up_ = new QToolButton(widget_);
-    down_ = new QToolButton(widget_);
-    up_->setArrowType(Qt::UpArrow);
-    down_->setArrowType(Qt::DownArrow);
-    up_->setAutoRepeat(true);
-    down_->setAutoRepeat(true);
-    QObject::connect(up_, &QToolButton::clicked, [this] { Application->Guard([this] { Step(btNext); }); });
-    QObject::connect(down_, &QToolButton::clicked, [this] { Application->Guard([this] { Step(btPrev); }); });
+    makeArrowButtons(
+        widget_, up_, down_, [this] { Step(btNext); }, [this] { Step(btPrev); });
     SetDesignSize(16, 24);
     layout();
 }
@@ -21,8 +13,7 @@ TUpDown::TUpDown(TComponent* owner, TWinControl* parent) : TWinControl(owner, pa
 void TUpDown::layout() {
     int w = Width(), h = Height();
     if (orientation_ == udVertical) {
-        up_->setGeometry(0, 0, w, h / 2);
-        down_->setGeometry(0, h / 2, w, h - h / 2);
+        stackArrowButtons(up_, down_, w, h);
     } else {
         down_->setGeometry(0, 0, w / 2, h);
         up_->setGeometry(w / 2, 0, w - w / 2, h);
