@@ -23,6 +23,7 @@ TMediaPlayer::TMediaPlayer(TComponent* owner) : TComponent(owner) {
 }
 
 void TMediaPlayer::SetDevice(std::unique_ptr<TMciDevice> d) {
+    FPlaying = false;
     if (FDevice) FDevice->Close();
     freeSurface();
     FDevice = std::move(d);
@@ -91,6 +92,15 @@ void TMediaPlayer::placeSurface() {
 }
 
 void TMediaPlayer::frameArrived() {
+    showFreshFrame();
+    if (FPlaying && FDevice->Mode() == mpStopped) {
+        FPlaying = false;
+        // A copy: the handler may replace itself.
+        if (std::function<void()> ended = OnPlayEnd) ended();
+    }
+}
+
+void TMediaPlayer::showFreshFrame() {
     TMciFrame f;
     if (!FDevice->TakeFrame(f)) return;
     if (!FDisplay) return;
@@ -102,46 +112,54 @@ void TMediaPlayer::frameArrived() {
 }
 
 void TMediaPlayer::Open() {
+    FPlaying = false;
     freeSurface();
     FDevice->Open(FFileName);
     if (FDisplay) placeSurface();
 }
 
 void TMediaPlayer::Close() {
+    FPlaying = false;
     FDevice->Close();
     freeSurface();
 }
 
 void TMediaPlayer::Play() {
     FDevice->Play();
+    FPlaying = FDevice->Mode() == mpPlaying;
 }
 
 void TMediaPlayer::Pause() {
     if (FDevice->Mode() == mpPaused)
-        FDevice->Resume();
+        Resume();
     else
         FDevice->Pause();
 }
 
 void TMediaPlayer::Resume() {
     FDevice->Resume();
+    if (FDevice->Mode() == mpPlaying) FPlaying = true;
 }
 
 void TMediaPlayer::Stop() {
+    FPlaying = false;
     FDevice->Stop();
 }
 
 void TMediaPlayer::Rewind() {
+    FPlaying = false;
     FDevice->Rewind();
     frameArrived();
 }
 
 void TMediaPlayer::Step() {
+    FPlaying = false;
     FDevice->Step(1);
     frameArrived();
 }
 
 void TMediaPlayer::Back() {
+    FPlaying = false;
     FDevice->Step(-1);
     frameArrived();
 }
@@ -151,6 +169,7 @@ std::int64_t TMediaPlayer::Position() const {
 }
 
 void TMediaPlayer::SetPosition(std::int64_t p) {
+    FPlaying = false;
     FDevice->Seek(p);
     frameArrived();
 }

@@ -45,6 +45,9 @@ public:
     TMciDevice& Device() { return *FDevice; }
     // The surface showing the film, when there is one.
     TMediaDisplaySurface* Surface() const { return FSurface; }
+    // Runs on the user-interface thread when a play reaches the film's end by itself (not on
+    // Stop, Close, a seek or a step).
+    std::function<void()> OnPlayEnd;
 
     // What each new player's device is (tests install a fake; empty: the real device).
     using TDeviceFactory = std::function<std::unique_ptr<TMciDevice>()>;
@@ -56,6 +59,7 @@ private:
     void requireDevice() const;
     void placeSurface();
     void frameArrived();
+    void showFreshFrame();
     void freeSurface();
 
     std::string FFileName;
@@ -63,6 +67,7 @@ private:
     TRect FDisplayRect{};
     std::unique_ptr<TMciDevice> FDevice;
     TMediaDisplaySurface* FSurface = nullptr;
+    bool FPlaying = false; // a play was started and has not ended, stopped or been moved since
     std::shared_ptr<char> FAlive = std::make_shared<char>();
 };
 

@@ -127,6 +127,7 @@ public:
     void FormCreate(TObject* Sender);
     void dostart();
     void FormShow(TObject* Sender);
+    void endIntroFilm();
     TSpeedButton* SpeedButton52 = nullptr; // "Movie frame handler"
     void SpeedButton52Click(TObject* Sender);
     void FormResize(TObject* Sender);

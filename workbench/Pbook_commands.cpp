@@ -111,13 +111,7 @@ void TPbook1::PageControl1Change(TObject*) {
         RealizePalette(c);
     }
     // The first tab change of the run ends the intro film.
-    if (!dobegin->Checked()) {
-        try {
-            Soundfrm->MediaPlayer1->Close();
-        } catch (...) {
-            // the intro film may never have opened
-        }
-    }
+    if (!dobegin->Checked()) endIntroFilm();
     dobegin->SetChecked(true);
     if (now == TabSheet3) {
         if (!zmpanel1->Visible()) zmpanel1->Show();

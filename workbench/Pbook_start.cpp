@@ -60,11 +60,28 @@ void TPbook1::FormShow(TObject*) {
             player->Open();
             PageControl1->SetActivePage(TabSheet1);
             player->Play();
+            // Its last frame would stay over the page, hiding what Copy and Save take from it.
+            player->OnPlayEnd = [this, player] {
+                if (player->Display() == TabSheet1)
+                    endIntroFilm();
+                else
+                    player->OnPlayEnd = nullptr; // the player went on to another film
+            };
         } catch (...) {
             // The intro film is optional: the program starts on the "Paint" tab without it.
         }
     }
     PageControl1->SetActivePage(TabSheet1);
+}
+
+void TPbook1::endIntroFilm() {
+    TMediaPlayer* player = Soundfrm->MediaPlayer1;
+    player->OnPlayEnd = nullptr;
+    try {
+        player->Close();
+    } catch (...) {
+        // the intro film may never have opened
+    }
 }
 
 void TPbook1::SpeedButton52Click(TObject*) {

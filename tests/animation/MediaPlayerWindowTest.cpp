@@ -7,6 +7,8 @@
 #include "moviedisplay1.h"
 #include "soundfrm1.h"
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 namespace {
@@ -351,6 +353,30 @@ TEST_F(MediaPlayerWindowTest, TheFirstTabChangeClosesTheIntroFilmAndLaterOnesDoN
     Soundfrm->Hide();
     Pbook1->SpeedButton52->Click();
     EXPECT_TRUE(Soundfrm->Visible());
+}
+
+// The intro film's last frame would cover the page; a film of the media window stays at its end.
+TEST_F(MediaPlayerWindowTest, TheIntroFilmGoesOnceItHasPlayedAndAnotherFilmStaysAtItsEnd) {
+    const std::filesystem::path intro = program().path() / "bin" / "logo1.avi";
+    std::ofstream(intro) << "film";
+    Pbook1->dobegin->SetChecked(false);
+    Pbook1->FormShow(Pbook1);
+    std::filesystem::remove(intro);
+    ASSERT_EQ(player().Display(), static_cast<TWinControl*>(Pbook1->TabSheet1));
+    ASSERT_EQ(fake->mode, mpPlaying);
+    fake->mode = mpStopped;
+    fake->OnNotify();
+    Application->ProcessMessages();
+    EXPECT_EQ(fake->mode, mpNotReady);
+    EXPECT_EQ(player().Surface(), nullptr);
+
+    open("/f/a.avi");
+    player().Play();
+    fake->mode = mpStopped;
+    fake->OnNotify();
+    Application->ProcessMessages();
+    EXPECT_EQ(fake->mode, mpStopped);
+    EXPECT_EQ(player().Display(), static_cast<TWinControl*>(Moviedisplay->Panel1));
 }
 
 } // namespace
