@@ -573,8 +573,10 @@ void TAnimCap1::resize_it() {
         const std::string name = ListBox1->Items().Get(i);
         TBitmap& source = Image3->Picture().Bitmap();
         LoadBmpFromFile(source, name);
-        TBitmap sized(source); // keeps the pixel format and palette
-        sized.SetSize(w, h);
+        // The frame's pixel format and palette, at the new size; the stretch fills every pixel,
+        // so the source's own pixels need no copy first.
+        TBitmap sized(w, h, source.PixelFormat());
+        sized.SetPalette(source.Palette());
         TCanvas& c = sized.Canvas();
         c.StretchMode = w <= source.Width() && h <= source.Height() ? COLORONCOLOR : BLACKONWHITE;
         StretchBitmap(c, 0, 0, w, h, source, 0, 0, source.Width(), source.Height(), SRCCOPY);

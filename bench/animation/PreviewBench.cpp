@@ -3,7 +3,12 @@
 // causes (events processed after every tick). `--write-frames=DIR` writes the frames
 // (frame000.bmp ..., for compare.sh); `--time=DIR` plays them once per run, 5 runs, and prints
 // the median milliseconds a frame.
+// `--resize=DIR` runs the batch resize once, as the user does it ("Resize", 320 x 240 in the
+// resize dialog, Yes), over the 300 frames of DIR, all marked, each written back over itself
+// through the safe writer; it prints the milliseconds of the run and checks every frame.
 #include "Application.h"
+#include "BmpCodec.h"
+#include "ModalSeam.h"
 #include "OrvantaProgram.h"
 #include "PictureWriters.h"
 #include "ProgramFolder.h"
@@ -13,6 +18,7 @@
 #include "TListBox.h"
 #include "TTimer.h"
 #include "animcap.h"
+#include "resizefrm.h"
 #include "scrntest.h"
 
 #include <QApplication>
@@ -76,13 +82,44 @@ double playAll(const std::string& dir) {
     return ms / kFrames;
 }
 
+// "Resize" over every frame of `dir`, all marked, to 320 x 240; the milliseconds of the run.
+double resizeAll(const std::string& dir) {
+    TAnimCap1& m = *AnimCap1;
+    std::vector<std::string> paths;
+    for (int n = 0; n < kFrames; ++n)
+        paths.push_back(frameName(dir, n));
+    m.ListBox1->Items().SetStrings(paths);
+    for (int n = 0; n < kFrames; ++n)
+        m.ListBox1->SetSelected(n, true);
+    ModalSeam().QueueScript<TResizeForm>([](TResizeForm& d) {
+        d.SpinEdit1->SetValue(320);
+        d.SpinEdit2->SetValue(240);
+        d.BitBtn1->Click();
+    });
+    ModalSeam().QueueButton(mrYes); // "OK to resize all marked files?"
+    const auto t0 = std::chrono::steady_clock::now();
+    m.BitBtn14->Click();
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+    int resized = 0;
+    for (int n = 0; n < kFrames; ++n) {
+        const TBitmap b = ReadBmpFile(paths[n]);
+        resized += b.Width() == 320 && b.Height() == 240 && !m.ListBox1->Selected(n);
+    }
+    if (resized != kFrames || !ModalSeam().Failures().empty())
+        std::fprintf(stderr, "batch resize: only %d of %d frames resized\n", resized, kFrames);
+    m.ListBox1->Clear();
+    return ms;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    std::string write, time;
+    std::string write, time, resize;
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "--write-frames=", 15) == 0) write = argv[i] + 15;
         if (std::strncmp(argv[i], "--time=", 7) == 0) time = argv[i] + 7;
+        if (std::strncmp(argv[i], "--resize=", 9) == 0) resize = argv[i] + 9;
     }
     if (!write.empty()) {
         writeFrames(write);
@@ -94,6 +131,10 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(root / "bin");
     ProgramFolder::SetRoot(root);
     StartOrvanta();
+    if (!resize.empty()) {
+        std::printf("%.1f\n", resizeAll(resize));
+        return 0;
+    }
     if (time.empty()) {
         time = (root / "frames").string();
         if (!std::filesystem::exists(frameName(time, kFrames - 1))) writeFrames(time);

@@ -406,7 +406,9 @@ template <class Sink> void encode(const TBitmap& bmp, Sink&& sink) {
     sink(head.data(), head.size());
     if (image == 0) return;
 
-    const std::size_t rowsPerChunk = std::max<std::size_t>(1, (1u << 20) / stride);
+    // Up to 1 MiB of rows at a time, and no more than the picture has.
+    const std::size_t rowsPerChunk =
+        std::min<std::size_t>(std::max<std::size_t>(1, (1u << 20) / stride), std::size_t(h));
     std::vector<std::uint8_t> chunk(rowsPerChunk * stride, 0);
     const std::uint8_t maxIndex = std::uint8_t(colours ? colours - 1 : 0);
     std::size_t filled = 0;
