@@ -9,6 +9,8 @@
 #include <QPalette>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOptionComplex>
+#include <algorithm>
 
 namespace {
 
@@ -35,6 +37,26 @@ public:
         p->setPen(ToQColor(clGrayText));
         p->drawText(r, flags, text);
         p->restore();
+    }
+    // A spin box's arrows as narrow as the platform's, so a narrow designed box still shows its
+    // number (Fusion's wider arrows left a 30-pixel box room for one digit).
+    QRect subControlRect(ComplexControl cc, const QStyleOptionComplex* opt, SubControl sc,
+                         const QWidget* widget) const override {
+        if (cc != CC_SpinBox) return QProxyStyle::subControlRect(cc, opt, sc, widget);
+        const QRect r = opt->rect;
+        const int buttons = std::min(13, r.width() / 2);
+        const int half = r.height() / 2;
+        switch (sc) {
+        case SC_SpinBoxUp:
+            return visualRect(opt->direction, r, QRect(r.right() - buttons, r.top(), buttons, half));
+        case SC_SpinBoxDown:
+            return visualRect(opt->direction, r,
+                              QRect(r.right() - buttons, r.top() + half, buttons, r.height() - half));
+        case SC_SpinBoxEditField:
+            return visualRect(opt->direction, r, r.adjusted(2, 2, -buttons - 1, -2));
+        default:
+            return QProxyStyle::subControlRect(cc, opt, sc, widget);
+        }
     }
 };
 
