@@ -198,6 +198,10 @@ public:
     void saveclipJPG(const std::string& fileName); // quality 90, whatever the options say
     void savepagebmp(const std::string& fileName);
     void notifygif();
+    // A picture that is not the page (the clip, a holder) to a file its name's ending picks the
+    // format of; a GIF name writes nothing, a failed write is reported. The page stays as it was.
+    void savePictureApart(const TBitmap& bmp, const std::string& fileName,
+                          const std::function<void()>& writeJpeg);
     bool dosaveas(); // the Save As of domysave; true only when the page was written
     void opdlg();
     void opeImfile();

@@ -98,21 +98,7 @@ void TPbook1::pbpastetobut1Click(TObject*) {
     SavePictureDialog1->SetFileName("*.BMP;*.JPG");
     if (!SavePictureDialog1->Execute() || SavePictureDialog1->FileName().empty()) return;
     const std::string name = SavePictureDialog1->FileName();
-    try {
-        switch (SaveKindFor(name)) {
-        case TPictureKind::Gif:
-            notifygif();
-            return;
-        case TPictureKind::Jpeg:
-            saveclipJPG(name);
-            break;
-        case TPictureKind::Bmp:
-            WriteBmpPicture(clpmap1->Picture().Bitmap(), ProgramFolder::MapPathString(name));
-            break;
-        }
-    } catch (const std::exception& e) {
-        reportwritefailure(e);
-    }
+    savePictureApart(clpmap1->Picture().Bitmap(), name, [this, &name] { saveclipJPG(name); });
 }
 
 void TPbook1::JpegSaveOptions1Click(TObject*) {

@@ -74,21 +74,7 @@ void TPbook1::BitBtn46Click(TObject*) {
     SavePictureDialog1->SetDefaultExt("BMP");
     if (!SavePictureDialog1->Execute() || SavePictureDialog1->FileName().empty()) return;
     const std::string name = SavePictureDialog1->FileName();
-    try {
-        switch (SaveKindFor(name)) {
-        case TPictureKind::Gif:
-            notifygif();
-            return;
-        case TPictureKind::Jpeg:
-            savebitJPG(Image9, name);
-            break;
-        case TPictureKind::Bmp:
-            WriteBmpPicture(Image9->Picture().Bitmap(), ProgramFolder::MapPathString(name));
-            break;
-        }
-    } catch (const std::exception& e) {
-        reportwritefailure(e);
-    }
+    savePictureApart(Image9->Picture().Bitmap(), name, [this, &name] { savebitJPG(Image9, name); });
 }
 
 // Offered under the page's name, but only the holder is written: the page keeps its caption and

@@ -66,6 +66,25 @@ void reportwritefailure(const std::exception& e) {
         Application->HandleException(e);
 }
 
+void TPbook1::savePictureApart(const TBitmap& bmp, const std::string& fileName,
+                               const std::function<void()>& writeJpeg) {
+    try {
+        switch (SaveKindFor(fileName)) {
+        case TPictureKind::Gif:
+            notifygif();
+            return;
+        case TPictureKind::Jpeg:
+            writeJpeg();
+            break;
+        case TPictureKind::Bmp:
+            WriteBmpPicture(bmp, ProgramFolder::MapPathString(fileName));
+            break;
+        }
+    } catch (const std::exception& e) {
+        reportwritefailure(e);
+    }
+}
+
 bool TPbook1::dosaveas() {
     SavePictureDialog1->SetFileName(Caption());
     if (!SavePictureDialog1->Execute() || SavePictureDialog1->FileName().empty()) {
