@@ -111,7 +111,10 @@ void TQuillAVIPlay::takeSnapshot() {
         FSnapshotBitmap.PixelFormat() != pf32bit)
         FSnapshotBitmap = TBitmap(Width(), Height(), pf32bit);
     QWidget* parent = widget_->parentWidget();
-    QImage image(Width(), Height(), QImage::Format_RGB32);
+    // Painted straight into the kept snapshot's own pixels: no picture of its own to allocate
+    // and copy at every frame.
+    QImage image(FSnapshotBitmap.Bits(), Width(), Height(), FSnapshotBitmap.BytesPerLine(),
+                 QImage::Format_RGB32);
     image.fill(ToQColor(drawColour()));
     if (parent) {
         const QRect area = widget_->geometry();
@@ -127,8 +130,7 @@ void TQuillAVIPlay::takeSnapshot() {
                       QWidget::DrawWindowBackground | QWidget::DrawChildren);
         }
     }
-    for (int y = 0; y < Height(); ++y)
-        std::memcpy(FSnapshotBitmap.Row32(y), image.constScanLine(y), std::size_t(Width()) * 4);
+    FSnapshotBitmap.Changed();
     FHaveSnapshot = true;
     FDrawing = false;
 }

@@ -20,6 +20,16 @@ QRect screenRect(const QWidget* w) {
     return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
 }
 
+// What of the player can show on the screen: its rectangle cut by every parent's. A player
+// larger than its panel shows nothing of itself past the panel, so a change there leaves it as
+// it is.
+QRect shownRect(const QWidget* w) {
+    QRect r = screenRect(w);
+    for (const QWidget* p = w->parentWidget(); p; p = p->isWindow() ? nullptr : p->parentWidget())
+        r &= screenRect(p);
+    return r;
+}
+
 // Whether w lies beneath p in the same parent (a sibling stacked below it).
 bool stackedBelow(const QWidget* w, const QWidget* p) {
     const QWidget* wp = w;
@@ -78,7 +88,7 @@ bool TAviPlayerHook::eventFilter(QObject* watched, QEvent* e) {
             related = stackedBelow(w, pw);
         else if (c == p->Owner())
             related = true;
-        if (!related || !screenRect(w).intersects(screenRect(pw))) continue;
+        if (!related || !screenRect(w).intersects(shownRect(pw))) continue;
         p->FNeedSnapshot = true;
         p->Invalidate();
     }

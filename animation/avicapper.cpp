@@ -12,6 +12,7 @@
 #include "Screen.h"
 #include "dirpathdlg.h"
 
+#include <algorithm>
 #include <charconv>
 
 TAVICAP* AVICAP = nullptr;
@@ -236,9 +237,12 @@ void TAVICAP::capit() {
     TBitmap& bmp = Image2->Picture().Bitmap();
     bmp.SetSize(AVI->Width(), AVI->Height());
     const TPoint at = AVI->ClientToScreen(TPoint{0, 0});
-    TBitmap screen = Screen->Capture();
+    // Only the player's rectangle is read; the part comes cut to the screen, its corner moved
+    // into it, so pixels off the screen stay off the copy as with the whole screen.
+    TBitmap screen = Screen->Capture(Bounds(at.x, at.y, AVI->Width(), AVI->Height()));
+    const int left = std::clamp(at.x, 0, Screen->Width()), top = std::clamp(at.y, 0, Screen->Height());
     bmp.Canvas().CopyRect(Rect(0, 0, AVI->Width(), AVI->Height()), screen.Canvas(),
-                          Bounds(at.x, at.y, AVI->Width(), AVI->Height()));
+                          Bounds(at.x - left, at.y - top, AVI->Width(), AVI->Height()));
     bmp.Canvas().MoveTo(0, 0);
     bmp.Canvas().LineTo(1, 0);
     Image2->Invalidate();

@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -74,23 +75,36 @@ TCustomForm* TScreen::ActiveForm() const {
 }
 
 TBitmap TScreen::Capture() const {
+    return Capture(Rect(0, 0, Width(), Height()));
+}
+
+TBitmap TScreen::Capture(const TRect& area) const {
     const int w = Width(), h = Height();
+    const int left = std::clamp(area.Left, 0, w), top = std::clamp(area.Top, 0, h);
+    const QRect part(left, top, std::clamp(area.Right, left, w) - left,
+                     std::clamp(area.Bottom, top, h) - top);
+    TBitmap out(part.width(), part.height());
+    if (part.isEmpty()) return out;
     QImage image;
     if (QGuiApplication::platformName() == "xcb")
-        if (QScreen* s = QGuiApplication::primaryScreen()) image = s->grabWindow(0).toImage();
+        if (QScreen* s = QGuiApplication::primaryScreen())
+            image = s->grabWindow(0, part.x(), part.y(), part.width(), part.height()).toImage();
     if (image.isNull()) {
-        image = QImage(w, h, QImage::Format_RGB32);
+        image = QImage(part.size(), QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter p(&image);
+        p.translate(-part.topLeft());
         for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->isVisible() && !top->isMinimized()) p.drawPixmap(top->geometry().topLeft(), top->grab());
+            if (top->isVisible() && !top->isMinimized() && top->geometry().intersects(part))
+                p.drawPixmap(top->geometry().topLeft(), top->grab());
     }
     image = image.convertToFormat(QImage::Format_RGB32);
-    TBitmap out(w, h);
-    for (int y = 0; y < std::min(h, image.height()); ++y) {
+    const int rows = std::min(part.height(), image.height());
+    const int cols = std::min(part.width(), image.width());
+    for (int y = 0; y < rows; ++y) {
         const auto* src = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
         std::uint32_t* dst = out.Row32(y);
-        for (int x = 0; x < std::min(w, image.width()); ++x)
+        for (int x = 0; x < cols; ++x)
             dst[x] = 0xFF000000u | src[x];
     }
     out.Changed();

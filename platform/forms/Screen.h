@@ -22,6 +22,10 @@ public:
     // elsewhere (Wayland, offscreen runs) the program's own visible windows drawn at their
     // places over white.
     TBitmap Capture() const;
+    // The part of that picture inside `area`, cut to the screen: its top left corner is area's
+    // top left moved into the screen. Only that part is read, so a small capture of a large
+    // screen costs the part, not the screen.
+    TBitmap Capture(const TRect& area) const;
 
 private:
     int width_ = 0;

@@ -118,6 +118,43 @@ TEST_F(FormTest, CentringUsesTheScreenSizeAndTruncatingHalves) {
     EXPECT_EQ(f.Top(), 240 - 153);
 }
 
+// A capture of part of the screen is that part of the whole screen's picture, cut to the screen
+// with its corner moved into it.
+TEST_F(FormTest, ScreenCaptureOfAnAreaIsThatPartOfTheWholeScreen) {
+    Screen->SetSize(400, 300);
+    TForm f;
+    f.SetBounds(40, 30, 100, 80);
+    f.SetColor(clRed);
+    TPanel p(&f, &f);
+    p.SetBounds(10, 10, 30, 20);
+    p.SetColor(clBlue);
+    f.Show();
+    Application->ProcessMessages();
+    TBitmap whole = Screen->Capture();
+    ASSERT_EQ(whole.Width(), 400);
+    ASSERT_EQ(whole.Height(), 300);
+    struct Case {
+        TRect area, part;
+    } cases[] = {
+        {Bounds(45, 35, 60, 50), Bounds(45, 35, 60, 50)},     // inside, over the form and its panel
+        {Bounds(-10, -5, 70, 60), Rect(0, 0, 60, 55)},        // off the top left
+        {Bounds(380, 280, 50, 50), Rect(380, 280, 400, 300)}, // off the bottom right
+        {Bounds(500, 500, 10, 10), Rect(400, 300, 400, 300)}, // off the screen: nothing
+    };
+    for (const Case& c : cases) {
+        TBitmap part = Screen->Capture(c.area);
+        ASSERT_EQ(part.Width(), c.part.Width());
+        ASSERT_EQ(part.Height(), c.part.Height());
+        int differing = 0;
+        for (int y = 0; y < part.Height(); ++y)
+            for (int x = 0; x < part.Width(); ++x)
+                differing += part.GetPixel(x, y) != whole.GetPixel(c.part.Left + x, c.part.Top + y);
+        EXPECT_EQ(differing, 0) << c.area.Left << "," << c.area.Top;
+    }
+    EXPECT_EQ(Screen->Capture(Bounds(45, 35, 60, 50)).GetPixel(0, 0), clRed);
+    EXPECT_EQ(Screen->Capture(Bounds(55, 45, 5, 5)).GetPixel(0, 0), clBlue);
+}
+
 TEST_F(FormTest, ClientAreaFollowsFrameAndAlignedChildrenFillIt) {
     TForm f;
     f.SetBorderStyle(bsSizeable);
