@@ -5,6 +5,9 @@
 
 #include <QApplication>
 #include <algorithm>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace {
 TApplication theApplication;
@@ -18,6 +21,15 @@ TApplication* Application = &theApplication;
 TApplication::TApplication() = default;
 
 void TApplication::Initialize() {
+#if defined(__GLIBC__)
+    // Frame-sized buffers (a decoded film frame, a screen copy, a frame file's pixels) come and
+    // go at every frame. By default the allocator hands such memory back to the kernel as soon
+    // as it is freed, and the next frame faults it in again page by page, which cost more than
+    // the frame's own work; keep up to 64 MiB of freed memory for the next one. Pictures of
+    // 16 MiB and more keep their own mappings, returned as soon as they are freed.
+    mallopt(M_MMAP_THRESHOLD, 16 << 20);
+    mallopt(M_TRIM_THRESHOLD, 64 << 20);
+#endif
     if (!QCoreApplication::instance()) new QApplication(fakeArgc, fakeArgv);
     qApp->setQuitOnLastWindowClosed(false);
 }

@@ -406,9 +406,11 @@ template <class Sink> void encode(const TBitmap& bmp, Sink&& sink) {
     sink(head.data(), head.size());
     if (image == 0) return;
 
-    // Up to 1 MiB of rows at a time, and no more than the picture has.
+    // Up to 64 KiB of rows at a time (at least one row), and no more than the picture has: a
+    // small buffer is reused from the heap, where a large one would be fresh memory faulted in
+    // for every picture written.
     const std::size_t rowsPerChunk =
-        std::min<std::size_t>(std::max<std::size_t>(1, (1u << 20) / stride), std::size_t(h));
+        std::min<std::size_t>(std::max<std::size_t>(1, (std::size_t(1) << 16) / stride), std::size_t(h));
     std::vector<std::uint8_t> chunk(rowsPerChunk * stride, 0);
     const std::uint8_t maxIndex = std::uint8_t(colours ? colours - 1 : 0);
     std::size_t filled = 0;

@@ -46,9 +46,9 @@ std::string frameFileName(const std::string& prefix, int n) {
     return prefix + FrameNumberText(n) + ".bmp";
 }
 
+// Encoded straight into the safe writer's temporary file, with no copy of the whole file first.
 void WriteBmpPicture(const TBitmap& bmp, const std::string& fileName) {
-    const std::vector<std::uint8_t> bytes = WriteBmp(bmp);
-    writeFileReplacing(fileName, bytes);
+    SaveBmpToFile(bmp, fileName);
 }
 
 std::vector<std::uint8_t> EncodeJpegPicture(const TBitmap& bmp, int quality, bool progressive) {
