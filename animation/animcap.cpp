@@ -476,7 +476,11 @@ void TAnimCap1::setInterval() {
     const int m = std::clamp(SpinEdit4->Value(), 0, 1000);
     const int t = m * TrackBar1->Position();
     if (t >= 0 && t <= 10000) Timer1->SetInterval(t);
-    Label3->SetCaption("=" + std::to_string(Timer1->Interval()) + " ms");
+    // Built by appending: GCC 12's Release build warns (-Wrestrict) falsely on "=" + string.
+    std::string text = "=";
+    text += std::to_string(Timer1->Interval());
+    text += " ms";
+    Label3->SetCaption(text);
 }
 
 void TAnimCap1::TrackBar1Change(TObject*) {

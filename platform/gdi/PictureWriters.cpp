@@ -37,9 +37,10 @@ std::string QuickSaveName(const std::string& caption) {
 }
 
 std::string FrameNumberText(int n) {
-    if (n < 10) return "00" + std::to_string(n);
-    if (n < 100) return "0" + std::to_string(n);
-    return std::to_string(n);
+    // Appended, not "00" + text: GCC 12's optimiser warns falsely (-Wrestrict) on the latter.
+    std::string text = n < 10 ? "00" : n < 100 ? "0" : "";
+    text += std::to_string(n);
+    return text;
 }
 
 std::string frameFileName(const std::string& prefix, int n) {
