@@ -107,6 +107,7 @@ private:
     double halfFrame() const { return fps_ > 0 ? 0.5 / fps_ : 0.02; }
 
     bool pump(bool wantAudio);
+    void keepPalette();
     AVFrame* nextVideo(bool wantAudio);
     double frameSeconds(const AVFrame* f);
     void seekInternal(double sec);
@@ -144,6 +145,10 @@ private:
     double lastFrameSec_ = 0;
     std::int64_t length_ = 0;
     double audioFrom_ = 0; // sound before this time is dropped (after a seek)
+    // A film with a palette gives it once, with its first picture packet, and a seek goes past
+    // that packet: the palette is kept here and given to the decoder again after every seek.
+    std::vector<std::uint8_t> palette_;
+    bool paletteDue_ = false;
 
     std::atomic<std::int64_t> pos_{0};
     std::atomic<int> mode_{mpNotReady};
@@ -188,6 +193,7 @@ AVCodecContext* openDecoder(AVStream* st) {
 }
 
 void TAvMciDevice::freeAll() {
+    palette_.clear();
     for (AVFrame* f : pending_)
         av_frame_free(&f);
     pending_.clear();
@@ -245,6 +251,7 @@ void TAvMciDevice::Open(const std::string& fileName) {
                     start_ = st->start_time != AV_NOPTS_VALUE ? st->start_time * av_q2d(st->time_base) : 0.0;
             }
         }
+        if (vi_ >= 0) keepPalette();
         if (!frameBased_) length_ = std::int64_t(std::llround(std::max(duration, 0.0) * 1000.0));
         if (length_ < 0 || length_ > (std::int64_t(1) << 40)) length_ = 0;
         outRate_ = ai_ >= 0 ? adec_->sample_rate : 0;
@@ -255,6 +262,19 @@ void TAvMciDevice::Open(const std::string& fileName) {
     }
     pos_ = 0;
     mode_ = mpStopped;
+}
+
+// Reads up to the first picture packet (every decode starts with a seek, so nothing is lost).
+void TAvMciDevice::keepPalette() {
+    palette_.clear();
+    for (int i = 0; i < 64 && av_read_frame(fmt_, pkt_) >= 0; ++i) {
+        const bool video = pkt_->stream_index == vi_;
+        std::size_t size = 0;
+        if (const std::uint8_t* p = av_packet_get_side_data(pkt_, AV_PKT_DATA_PALETTE, &size); video && p)
+            palette_.assign(p, p + size);
+        av_packet_unref(pkt_);
+        if (video) break;
+    }
 }
 
 void TAvMciDevice::Close() {
@@ -307,6 +327,15 @@ bool TAvMciDevice::pump(bool wantAudio) {
         return true;
     } else {
         AVCodecContext* dec = pkt_->stream_index == vi_ ? vdec_ : pkt_->stream_index == ai_ ? adec_ : nullptr;
+        if (dec && dec == vdec_ && !palette_.empty()) {
+            std::size_t size = 0;
+            if (const std::uint8_t* p = av_packet_get_side_data(pkt_, AV_PKT_DATA_PALETTE, &size))
+                palette_.assign(p, p + size); // the film changed its palette
+            else if (paletteDue_)
+                if (std::uint8_t* to = av_packet_new_side_data(pkt_, AV_PKT_DATA_PALETTE, palette_.size()))
+                    std::memcpy(to, palette_.data(), palette_.size());
+            paletteDue_ = false;
+        }
         if (dec) avcodec_send_packet(dec, pkt_); // a broken packet is skipped
         av_packet_unref(pkt_);
     }
@@ -340,6 +369,7 @@ void TAvMciDevice::seekInternal(double sec) {
             av_seek_frame(fmt_, -1, 0, AVSEEK_FLAG_BYTE);
     if (vdec_) avcodec_flush_buffers(vdec_);
     if (adec_) avcodec_flush_buffers(adec_);
+    paletteDue_ = true;
     swr_free(&swr_);
     audioPending_.clear();
     demuxEnd_ = videoFlushed_ = audioFlushed_ = false;

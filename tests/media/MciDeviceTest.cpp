@@ -106,12 +106,14 @@ TEST(MciDevice, SeekAndStepShowTheFrameOfThatNumber) {
 
 // Display widths that are no multiple of the converter's block: its vector loops wrote past the
 // frame's last row (heap corruption, found by mci_fuzz; glibc does not always notice it here).
-// Every small size gives a frame of exactly that size, in the frame's colour.
+// Every small size gives a frame of exactly that size, in the frame's colour; an uncompressed
+// 8-bit film too, whose palette comes once with its first packet, before any seek.
 TEST(MciDevice, SmallAndOddDisplaySizesGiveWholeFrames) {
     TestFolder dir;
     WriteBytes(dir.file("b.mpg"), MakeMpeg(MpegSpec{}));
     std::vector<std::string> films = {dir.file("b.mpg")};
-    for (FixtureCodec c : {FixtureCodec::Raw24, FixtureCodec::Rle8, FixtureCodec::Raw16}) {
+    for (FixtureCodec c :
+         {FixtureCodec::Raw24, FixtureCodec::Rle8, FixtureCodec::Raw16, FixtureCodec::Raw8}) {
         FixtureSpec spec;
         spec.codec = c;
         spec.frames = 3;
