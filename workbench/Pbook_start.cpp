@@ -82,6 +82,9 @@ void TPbook1::endIntroFilm() {
     } catch (...) {
         // the intro film may never have opened
     }
+    // A name left with no film open would make the media window's buttons offer a play that
+    // can only fail ("not open").
+    player->SetFileName("");
 }
 
 void TPbook1::SpeedButton52Click(TObject*) {

@@ -369,6 +369,9 @@ TEST_F(MediaPlayerWindowTest, TheIntroFilmGoesOnceItHasPlayedAndAnotherFilmStays
     Application->ProcessMessages();
     EXPECT_EQ(fake->mode, mpNotReady);
     EXPECT_EQ(player().Surface(), nullptr);
+    Soundfrm->Hide();
+    Soundfrm->Show();
+    EXPECT_FALSE(Soundfrm->b1->Enabled()); // no play offered that could only fail
 
     open("/f/a.avi");
     player().Play();
