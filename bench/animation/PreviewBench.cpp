@@ -57,15 +57,21 @@ void writeFrames(const std::string& dir) {
 
 int shown = 0; // ticks whose frame reached the Preview window
 
-// Plays every marked frame once; the milliseconds a frame.
-double playAll(const std::string& dir) {
-    TAnimCap1& m = *AnimCap1;
+// Every frame of `dir` on the play list, all marked; their paths.
+std::vector<std::string> markAll(const std::string& dir) {
     std::vector<std::string> paths;
     for (int n = 0; n < kFrames; ++n)
         paths.push_back(frameName(dir, n));
-    m.ListBox1->Items().SetStrings(paths);
+    AnimCap1->ListBox1->Items().SetStrings(paths);
     for (int n = 0; n < kFrames; ++n)
-        m.ListBox1->SetSelected(n, true);
+        AnimCap1->ListBox1->SetSelected(n, true);
+    return paths;
+}
+
+// Plays every marked frame once; the milliseconds a frame.
+double playAll(const std::string& dir) {
+    TAnimCap1& m = *AnimCap1;
+    markAll(dir);
     m.BitBtn10->Click();            // "Preview": shows the first frame, starts the clock
     m.Timer1->SetInterval(1000000); // the clock stays on; the ticks are driven here, one after another
     Application->ProcessMessages();
@@ -85,12 +91,7 @@ double playAll(const std::string& dir) {
 // "Resize" over every frame of `dir`, all marked, to 320 x 240; the milliseconds of the run.
 double resizeAll(const std::string& dir) {
     TAnimCap1& m = *AnimCap1;
-    std::vector<std::string> paths;
-    for (int n = 0; n < kFrames; ++n)
-        paths.push_back(frameName(dir, n));
-    m.ListBox1->Items().SetStrings(paths);
-    for (int n = 0; n < kFrames; ++n)
-        m.ListBox1->SetSelected(n, true);
+    const std::vector<std::string> paths = markAll(dir);
     ModalSeam().QueueScript<TResizeForm>([](TResizeForm& d) {
         d.SpinEdit1->SetValue(320);
         d.SpinEdit2->SetValue(240);
