@@ -42,32 +42,6 @@ std::vector<std::vector<std::uint8_t>> seeds() {
     return out;
 }
 
-void mutate(std::vector<std::uint8_t>& b, std::mt19937& rng) {
-    const int edits = 1 + int(rng() % 8);
-    for (int e = 0; e < edits && !b.empty(); ++e) {
-        const std::size_t at = rng() % b.size();
-        switch (rng() % 4) {
-        case 0:
-            b[at] = std::uint8_t(rng());
-            break;
-        case 1: // a size-like word
-            if (at + 4 <= b.size()) {
-                const std::uint32_t v =
-                    rng() % 3 == 0 ? 0xFFFFFFFFu - (rng() % 16) : std::uint32_t(rng() % 100000);
-                for (int k = 0; k < 4; ++k)
-                    b[at + std::size_t(k)] = std::uint8_t(v >> (8 * k));
-            }
-            break;
-        case 2:
-            b.resize(at + 1);
-            break;
-        default:
-            b[at] ^= std::uint8_t(1u << (rng() % 8));
-            break;
-        }
-    }
-}
-
 // Lets the play run for up to two seconds (a damaged film may rightly last for hours: a frame
 // rate of almost nothing), giving the sound's buffers back at once, then stops it.
 void playAWhile(TMciDevice& d, TWaveOutRecorder& sound) {
@@ -104,7 +78,7 @@ int main(int argc, char** argv) {
     for (long it = first; it < iterations; ++it) {
         std::mt19937 rng(seed * 1000003u + unsigned(it));
         std::vector<std::uint8_t> b = base[rng() % base.size()];
-        mutate(b, rng);
+        DamageFile(b, rng);
         const std::string path = (dir / names[rng() % 3]).string();
         WriteBytes(path, b);
         try {

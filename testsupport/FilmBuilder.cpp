@@ -230,3 +230,25 @@ std::vector<std::uint8_t> EncodeJpeg(const JpegSpec& spec) {
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     writeFileReplacing(path, bytes);
 }
+
+void DamageFile(std::vector<std::uint8_t>& b, std::mt19937& rng) {
+    const int edits = 1 + int(rng() % 8);
+    for (int e = 0; e < edits && !b.empty(); ++e) {
+        const std::size_t at = rng() % b.size();
+        switch (rng() % 4) {
+        case 0:
+            b[at] = std::uint8_t(rng());
+            break;
+        case 1: // a size-like word
+            if (at + 4 <= b.size())
+                PutU32(b, at, rng() % 3 == 0 ? 0xFFFFFFFFu - (rng() % 16) : std::uint32_t(rng() % 100000));
+            break;
+        case 2:
+            b.resize(at + 1);
+            break;
+        default:
+            b[at] ^= std::uint8_t(1u << (rng() % 8));
+            break;
+        }
+    }
+}

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -64,3 +65,7 @@ std::vector<std::uint8_t> EncodeJpeg(const JpegSpec& spec);
 
 // A whole file written through the safe writer (throws EStreamError, a std::runtime_error).
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+
+// One to eight random edits of a good file, as a fuzzer damages it: a byte replaced, a size-like
+// word written (huge or plausible), the file cut short, a bit flipped.
+void DamageFile(std::vector<std::uint8_t>& bytes, std::mt19937& rng);

@@ -9,31 +9,27 @@ dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 "$bin" --write-films="$dir"
 median() { sort -n | sed -n 3p; }
-for film in mjpeg raw; do
-    ours=$("$bin" --time="$dir/$film.avi")
+# ffmpeg on one thread with these arguments, 5 runs: the medians of its whole run and of its own
+# -benchmark time, in ms.
+ffmpegTimes() {
+    local runs
     runs=$(for i in 1 2 3 4 5; do
         s=$(date +%s%N)
-        r=$(ffmpeg -nostdin -benchmark -threads 1 -i "$dir/$film.avi" -f null - 2>&1 |
-            sed -n 's/.*rtime=\([0-9.]*\)s.*/\1/p')
+        r=$(ffmpeg -nostdin -benchmark -threads 1 "$@" 2>&1 | sed -n 's/.*rtime=\([0-9.]*\)s.*/\1/p')
         e=$(date +%s%N)
         echo "$(echo "scale=1; ($e - $s) / 1000000" | bc) $(echo "scale=1; $r * 1000" | bc)"
     done)
-    whole=$(echo "$runs" | awk '{print $1}' | median)
-    own=$(echo "$runs" | awk '{print $2}' | median)
+    echo "$(echo "$runs" | awk '{print $1}' | median) $(echo "$runs" | awk '{print $2}' | median)"
+}
+for film in mjpeg raw; do
+    ours=$("$bin" --time="$dir/$film.avi")
+    read -r whole own < <(ffmpegTimes -i "$dir/$film.avi" -f null -)
     echo "$film: ours $ours; ffmpeg whole run ${whole} ms, its own decoding time ${own} ms"
 done
 # The device playing the silent MPEG unpaced (decode and convert every frame to 32-bit) beside
 # ffmpeg decoding it and converting to 32-bit RGB for the null muxer.
 ours=$("$bin" --time-device="$dir/silent.mpg")
-runs=$(for i in 1 2 3 4 5; do
-    s=$(date +%s%N)
-    r=$(ffmpeg -nostdin -benchmark -threads 1 -i "$dir/silent.mpg" -pix_fmt rgb0 -f null - 2>&1 |
-        sed -n 's/.*rtime=\([0-9.]*\)s.*/\1/p')
-    e=$(date +%s%N)
-    echo "$(echo "scale=1; ($e - $s) / 1000000" | bc) $(echo "scale=1; $r * 1000" | bc)"
-done)
-whole=$(echo "$runs" | awk '{print $1}' | median)
-own=$(echo "$runs" | awk '{print $2}' | median)
+read -r whole own < <(ffmpegTimes -i "$dir/silent.mpg" -pix_fmt rgb0 -f null -)
 echo "silent MPEG, device unpaced: ours $ours; ffmpeg -pix_fmt rgb0 whole run ${whole} ms, its own time ${own} ms"
 # AVI Capture's frame dump ("Dump" over the whole film, prefix "frame", each frame sought, drawn,
 # copied from the screen under the player and written through the safe writer) beside ffmpeg

@@ -37,13 +37,10 @@ TColor columnColour(int x) {
     return RGB(x & 0xFF, (x >> 8) & 0xFF, 40);
 }
 
-class BrowserToolsTest : public OrvantaTest {
+class BrowserToolsTest : public OrvantaClipboardTest {
 protected:
-    static void TearDownTestSuite() { SetClipboardSystem(nullptr); }
     void SetUp() override {
-        OrvantaTest::SetUp();
-        board = std::make_shared<TestClipboardSystem>();
-        SetClipboardSystem(board);
+        OrvantaClipboardTest::SetUp();
         picform1->DirectoryListBox1->SetDirectory(dir.path().string());
         TBitmap b(1500, 300);
         for (int y = 0; y < 300; ++y)
@@ -61,7 +58,7 @@ protected:
         picform1->clpmap1->Picture().Clear();
         picform1->clpmap1->Hide();
         picform1->clpshape->Hide();
-        OrvantaTest::TearDown();
+        OrvantaClipboardTest::TearDown();
     }
     static TBitmap& picture() { return picform1->Image1->Picture().Bitmap(); }
     int filesInDir() const { return int(std::distance(fs::directory_iterator(dir.path()), {})); }
@@ -85,7 +82,6 @@ protected:
             (yes ? d.b1 : d.b2)->Click();
         });
     }
-    std::shared_ptr<TestClipboardSystem> board;
     TestFolder dir;
     std::vector<std::string> asked;
 };

@@ -25,13 +25,10 @@ TColor placeColour(int x, int y) {
     return RGB(x & 0xFF, y & 0xFF, ((x >> 8) & 0xF) | ((y >> 8) << 4));
 }
 
-class CaptureBoxTest : public OrvantaTest {
+class CaptureBoxTest : public OrvantaClipboardTest {
 protected:
-    static void TearDownTestSuite() { SetClipboardSystem(nullptr); }
     void SetUp() override {
-        OrvantaTest::SetUp();
-        board = std::make_shared<TestClipboardSystem>();
-        SetClipboardSystem(board);
+        OrvantaClipboardTest::SetUp();
         TBitmap b(600, 500);
         for (int y = 0; y < 500; ++y)
             for (int x = 0; x < 600; ++x)
@@ -53,14 +50,13 @@ protected:
     }
     void TearDown() override {
         cappos1->Close();
-        OrvantaTest::TearDown();
+        OrvantaClipboardTest::TearDown();
     }
     static TBitmap pageRect(int x, int y, int w, int h) {
         TBitmap b(w, h);
         BitBlt(b.Canvas(), 0, 0, w, h, &Pbook1->ptbox1->Picture().Bitmap().Canvas(), x, y, SRCCOPY);
         return b;
     }
-    std::shared_ptr<TestClipboardSystem> board;
 };
 
 TEST_F(CaptureBoxTest, SpinsPlaceAndSizeTheFrame) {

@@ -22,13 +22,10 @@
 
 namespace {
 
-class MainWindowClipboardTest : public OrvantaTest {
+class MainWindowClipboardTest : public OrvantaClipboardTest {
 protected:
-    static void TearDownTestSuite() { SetClipboardSystem(nullptr); }
     void SetUp() override {
-        OrvantaTest::SetUp();
-        board = std::make_shared<TestClipboardSystem>();
-        SetClipboardSystem(board);
+        OrvantaClipboardTest::SetUp();
         rotateform->CheckBox1->SetChecked(false);
     }
     static void loadStripedPage(int w, int h) {
@@ -39,7 +36,6 @@ protected:
         Pbook1->ptbox1->Picture().Assign(b);
         Pbook1->initpages();
     }
-    std::shared_ptr<TestClipboardSystem> board;
 };
 
 // Runs first: nothing has written the notice's line yet.

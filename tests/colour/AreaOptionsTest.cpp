@@ -52,12 +52,6 @@ protected:
         move(x2, y2);
         up(x2, y2);
     }
-    static void lasso(const std::vector<TPoint>& v) {
-        for (size_t i = 0; i + 1 < v.size(); ++i)
-            click(v[i].x, v[i].y);
-        click(v.back().x, v.back().y, mbRight);
-    }
-    static TBitmap& clip() { return Pbook1->clpmap1->Picture().Bitmap(); }
     // The page cells whose pixels differ from the original.
     Cells changed() const {
         Cells c;

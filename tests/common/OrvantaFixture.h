@@ -8,6 +8,7 @@
 //   class MyPageTest : public OrvantaTest {};
 //   TEST_F(MyPageTest, DrawsALine) { choose(3); down(10, 10); up(40, 10); EXPECT_EQ(...); }
 #include "Application.h"
+#include "Clipboard.h"
 #include "ModalTesting.h"
 #include "OrvantaProgram.h"
 #include "Pbook.h"
@@ -16,6 +17,7 @@
 #include "Screen.h"
 #include "TImage.h"
 #include "TSpinEdit.h"
+#include "TestClipboardSystem.h"
 #include "TestFolder.h"
 #include "Toolpal.h"
 
@@ -53,4 +55,16 @@ protected:
 
 private:
     static std::unique_ptr<TestFolder>& folder();
+};
+
+// The same, with a fresh clipboard double for each test; the suite gives the real clipboard back.
+class OrvantaClipboardTest : public OrvantaTest {
+protected:
+    static void TearDownTestSuite() { SetClipboardSystem(nullptr); }
+    void SetUp() override {
+        OrvantaTest::SetUp();
+        board = std::make_shared<TestClipboardSystem>();
+        SetClipboardSystem(board);
+    }
+    std::shared_ptr<TestClipboardSystem> board;
 };

@@ -24,16 +24,9 @@
 
 namespace {
 
-class TextMakerTest : public OrvantaTest {
+class TextMakerTest : public OrvantaClipboardTest {
 protected:
-    static void TearDownTestSuite() { SetClipboardSystem(nullptr); }
-    void SetUp() override {
-        OrvantaTest::SetUp();
-        board = std::make_shared<TestClipboardSystem>();
-        SetClipboardSystem(board);
-    }
     static TMyLabelRotate& label() { return *TextMakerForm->rlabel1; }
-    std::shared_ptr<TestClipboardSystem> board;
 };
 
 TEST_F(TextMakerTest, SidePanelControlsSetTheLabel) {

@@ -3,6 +3,7 @@
 #include "AviFile.h"
 #include "AviFixtures.h"
 #include "AviGetFrame.h"
+#include "FilmBuilder.h"
 #include "TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -39,26 +40,7 @@ TEST(AviFuzz, DamagedFilmsOpenOrFailCleanly) {
     const int n = iterations();
     for (int it = 0; it < n; ++it) {
         std::vector<std::uint8_t> b = seeds[rng() % seeds.size()];
-        int edits = 1 + int(rng() % 8);
-        for (int e = 0; e < edits; ++e) {
-            std::size_t at = rng() % b.size();
-            switch (rng() % 4) {
-            case 0:
-                b[at] = std::uint8_t(rng());
-                break;
-            case 1: // a size-like word
-                if (at + 4 <= b.size())
-                    PutU32(b, at,
-                           rng() % 3 == 0 ? 0xFFFFFFFFu - (rng() % 16) : std::uint32_t(rng() % 100000));
-                break;
-            case 2:
-                b.resize(at + 1);
-                break;
-            default:
-                b[at] ^= std::uint8_t(1u << (rng() % 8));
-                break;
-            }
-        }
+        DamageFile(b, rng);
         WriteBytes(path, b);
         auto file = TAviFile::Open(path);
         if (!file) continue;

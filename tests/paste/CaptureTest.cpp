@@ -35,13 +35,6 @@ protected:
         move(x2, y2);
         up(x2, y2);
     }
-    // Left clicks at each vertex, then a right click at the last one.
-    static void lasso(const std::vector<TPoint>& v) {
-        for (size_t i = 0; i + 1 < v.size(); ++i)
-            click(v[i].x, v[i].y);
-        click(v.back().x, v.back().y, mbRight);
-    }
-    static TBitmap& clip() { return Pbook1->clpmap1->Picture().Bitmap(); }
     // The page's pixel under clip pixel (x, y) of a clip taken from `at`.
     TColor under(TPoint at, int x, int y) const { return original.GetPixel(at.x + x, at.y + y); }
     TBitmap original;

@@ -44,7 +44,6 @@ protected:
         c.SetPixel(14, 1, clLime);
         return c;
     }
-    static TBitmap& clip() { return Pbook1->clpmap1->Picture().Bitmap(); }
     static TBitmap golden(const std::string& name) {
         return ReadBmpFile(std::string(ORVANTA_TEST_DATA) + "/" + name);
     }

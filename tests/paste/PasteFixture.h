@@ -7,21 +7,23 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
-class PasteFixture : public OrvantaTest {
+class PasteFixture : public OrvantaClipboardTest {
 protected:
-    static void TearDownTestSuite() { SetClipboardSystem(nullptr); }
-    void SetUp() override {
-        OrvantaTest::SetUp();
-        board = std::make_shared<TestClipboardSystem>();
-        SetClipboardSystem(board);
-    }
-
     static void putOnClipboard(const TBitmap& b) { Clipboard()->Assign(b); }
     TBitmap onClipboard() const {
         TBitmap b;
         EXPECT_TRUE(board->GetBitmap(b));
         return b;
+    }
+    // The floating clip.
+    static TBitmap& clip() { return Pbook1->clpmap1->Picture().Bitmap(); }
+    // A lasso: left clicks at each vertex, then a right click at the last one.
+    static void lasso(const std::vector<TPoint>& v) {
+        for (size_t i = 0; i + 1 < v.size(); ++i)
+            click(v[i].x, v[i].y);
+        click(v.back().x, v.back().y, mbRight);
     }
     // A page of w x h in soft stripes, none of them white or black.
     static void loadStripes(int w, int h) {
@@ -50,6 +52,4 @@ protected:
                 if (clip.GetPixel(x, y) != clWhite) b.SetPixel(at.x + x, at.y + y, clip.GetPixel(x, y));
         return b;
     }
-
-    std::shared_ptr<TestClipboardSystem> board;
 };

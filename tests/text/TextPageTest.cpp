@@ -36,13 +36,10 @@ TFont arial(int points, TColor colour = clBlack) {
     return f;
 }
 
-class TextPageTest : public OrvantaTest {
+class TextPageTest : public OrvantaClipboardTest {
 protected:
-    static void TearDownTestSuite() { SetClipboardSystem(nullptr); }
     void SetUp() override {
-        OrvantaTest::SetUp();
-        board = std::make_shared<TestClipboardSystem>();
-        SetClipboardSystem(board);
+        OrvantaClipboardTest::SetUp();
         Pbook1->Show();
         Pbook1->PageControl1->SetActivePage(Pbook1->TabSheet4);
         Pbook1->PageControl1Change(Pbook1->PageControl1);
@@ -61,7 +58,7 @@ protected:
         if (clpform1->Visible()) clpform1->Close();
         Pbook1->hidePastePanel();
         Form3->pasteframe = false;
-        OrvantaTest::TearDown();
+        OrvantaClipboardTest::TearDown();
     }
     static TRichEdit& edit() { return *Pbook1->RichEdit2; }
     TBitmap onClipboard() const {
@@ -97,7 +94,6 @@ protected:
                 n += b.GetPixel(x, y) == c;
         return n;
     }
-    std::shared_ptr<TestClipboardSystem> board;
     TestFolder dir;
 };
 
