@@ -5,6 +5,7 @@
 //   BM_Morph      the page fitted into a 2000 x 4000 ellipse / BM_PlainMorph
 //   BM_Cocount    the colour map and its count          / BM_PlainCocount
 //   area_bench --write DIR   writes DIR/page.bmp (the same pixels) and exits
+#include "BenchPictures.h"
 #include "BmpCodec.h"
 #include "FileIO.h"
 #include "TCanvas.h"
@@ -26,18 +27,7 @@ constexpr int kSide = 4000;
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 
 const TBitmap& page() {
-    static const TBitmap p = [] {
-        TBitmap b(kSide, kSide);
-        unsigned r = 7;
-        for (int y = 0; y < kSide; ++y) {
-            std::uint32_t* row = b.Row32(y);
-            for (int x = 0; x < kSide; ++x) {
-                r = r * 1664525u + 1013904223u;
-                row[x] = 0xFF000000u | ((x * 255 / kSide) << 16) | ((y * 255 / kSide) << 8) | (r >> 24);
-            }
-        }
-        return b;
-    }();
+    static const TBitmap p = gradientNoise(kSide, 7);
     return p;
 }
 

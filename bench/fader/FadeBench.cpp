@@ -1,6 +1,7 @@
 // The image fader's sweep over a 4000 x 4000 page into a 4000 x 4000 picture, both modes, with a
 // quiet bar, beside a plain single-thread loop doing the same integer mix on raw buffers.
 //   fader_bench --write DIR   writes DIR/page.ppm and DIR/target.ppm (the same pixels) and exits
+#include "BenchPictures.h"
 #include "TCanvas.h"
 #include "fade.h"
 
@@ -15,25 +16,12 @@ namespace {
 
 constexpr int kSide = 4000;
 
-TBitmap picture(unsigned seed) {
-    TBitmap b(kSide, kSide);
-    unsigned r = seed;
-    for (int y = 0; y < kSide; ++y) {
-        std::uint32_t* row = b.Row32(y);
-        for (int x = 0; x < kSide; ++x) {
-            r = r * 1664525u + 1013904223u;
-            row[x] = 0xFF000000u | ((x * 255 / kSide) << 16) | ((y * 255 / kSide) << 8) | (r >> 24);
-        }
-    }
-    return b;
-}
-
 const TBitmap& page() {
-    static const TBitmap p = picture(1);
+    static const TBitmap p = gradientNoise(kSide, 1);
     return p;
 }
 const TBitmap& target() {
-    static const TBitmap t = picture(2);
+    static const TBitmap t = gradientNoise(kSide, 2);
     return t;
 }
 
